@@ -1,0 +1,13 @@
+#pragma once
+// A point in time: a 64-bit floating-point count of seconds since 1970-01-01 00:00:00 UTC.
+#include <chrono>
+
+namespace pellora {
+
+using Seconds = std::chrono::duration<double>;
+using Date = std::chrono::time_point<std::chrono::system_clock, Seconds>;
+
+constexpr Date dateFromSeconds(double secondsSince1970) { return Date{Seconds{secondsSince1970}}; }
+constexpr double secondsSince1970(Date date) { return date.time_since_epoch().count(); }
+
+}  // namespace pellora
