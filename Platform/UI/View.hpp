@@ -36,16 +36,16 @@ concept Component = requires(const C& c) {
 
 // A fixed frame: each given length is the view's size on that axis.
 struct FixedFrame {
-  std::optional<double> width;
-  std::optional<double> height;
+  std::optional<double> width = std::nullopt;
+  std::optional<double> height = std::nullopt;
   Alignment alignment = Alignment::center();
   bool operator==(const FixedFrame&) const = default;
 };
 
 // A flexible frame: bounds on the size that the view may take; ui::infinity is unbounded.
 struct FlexibleFrame {
-  std::optional<double> minWidth, idealWidth, maxWidth;
-  std::optional<double> minHeight, idealHeight, maxHeight;
+  std::optional<double> minWidth = std::nullopt, idealWidth = std::nullopt, maxWidth = std::nullopt;
+  std::optional<double> minHeight = std::nullopt, idealHeight = std::nullopt, maxHeight = std::nullopt;
   Alignment alignment = Alignment::center();
   bool operator==(const FlexibleFrame&) const = default;
 };
