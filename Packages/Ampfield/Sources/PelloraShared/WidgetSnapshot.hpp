@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "PelloraShared/Clock.hpp"
 #include "PelloraShared/Date.hpp"
 
 namespace pellora {
