@@ -190,3 +190,22 @@ TEST(Save, ARelativeFileNameWritesInTheWorkingFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Load, ReadsThroughTheReaderInPlace) {
+  const TempHome home;
+  WidgetSnapshot::placeholder().save(WidgetSnapshot::fileURL());
+  std::vector<std::string> asked;
+  pellora::setFileReader([&asked](const fs::path& p, std::size_t) {
+    asked.push_back(p.string());
+    return pellora::FileContents{std::nullopt, pellora::ReadFailure::unreadable, "denied"};
+  });
+  EXPECT_FALSE(WidgetSnapshot::load(WidgetSnapshot::fileURL()));
+  pellora::setFileReader({});
+  EXPECT_TRUE(WidgetSnapshot::load(WidgetSnapshot::fileURL()));
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], WidgetSnapshot::fileURL().string());
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 
 namespace pellora {
 
@@ -63,6 +64,28 @@ FileContents readRegularFile(const std::filesystem::path& path, std::size_t maxB
   if (used > maxBytes) return failed(ReadFailure::tooLarge, "larger than " + megabytes(maxBytes));
   bytes.resize(used);
   return {std::move(bytes), ReadFailure::none, {}};
+}
+
+namespace {
+std::mutex readerMutex;
+FileReader& installedReader() {
+  static FileReader reader;
+  return reader;
+}
+}  // namespace
+
+void setFileReader(FileReader reader) {
+  std::lock_guard lock(readerMutex);
+  installedReader() = std::move(reader);
+}
+
+FileContents readSnapshotFile(const std::filesystem::path& path) {
+  FileReader reader;
+  {
+    std::lock_guard lock(readerMutex);
+    reader = installedReader();
+  }
+  return reader ? reader(path, maxSnapshotFileBytes) : readRegularFile(path, maxSnapshotFileBytes);
 }
 
 }  // namespace pellora

@@ -2,6 +2,7 @@
 // Reading a snapshot file safely: never blocks on a FIFO or device, never reads unbounded data.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,5 +23,13 @@ inline constexpr std::size_t maxSnapshotFileBytes = 16u * 1024u * 1024u;
 // the whole file.
 FileContents readRegularFile(const std::filesystem::path& path,
                              std::size_t maxBytes = maxSnapshotFileBytes);
+
+// How load(from) reads a file. By default readRegularFile; a process that runs confined (the
+// widget, inside its sandbox) puts a reader in its place that enforces the confinement.
+using FileReader = std::function<FileContents(const std::filesystem::path& path, std::size_t maxBytes)>;
+// Puts `reader` in place; an empty function restores readRegularFile.
+void setFileReader(FileReader reader);
+// Reads through the reader in place.
+FileContents readSnapshotFile(const std::filesystem::path& path);
 
 }  // namespace pellora

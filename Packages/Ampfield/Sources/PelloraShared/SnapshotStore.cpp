@@ -32,7 +32,7 @@ fs::path WidgetSnapshot::iconURL(std::string_view name) {
 }
 
 std::optional<WidgetSnapshot> WidgetSnapshot::load(const fs::path& from) {
-  FileContents contents = readRegularFile(from);
+  FileContents contents = readSnapshotFile(from);
   if (!contents.bytes) return std::nullopt;
   return decodeSnapshot(*contents.bytes).snapshot;
 }
