@@ -9,7 +9,8 @@ template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 }  // namespace
 
-const char* modifierName(const Modifier& modifier) {
+std::string modifierName(const Modifier& modifier) {
+  if (const auto* m = std::get_if<EnvironmentValueModifier>(&modifier)) return m->name;
   return std::visit(Overloaded{
       [](const FontModifier&) { return "font"; },
       [](const ForegroundStyleModifier&) { return "foregroundStyle"; },

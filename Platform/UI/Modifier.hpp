@@ -17,10 +17,12 @@ struct MinimumScaleFactorModifier { double factor = 1; };
 struct MonospacedDigitModifier {};
 struct MultilineTextAlignmentModifier { TextAlignment alignment = TextAlignment::leading; };
 struct ColorSchemeModifier { ColorScheme scheme = ColorScheme::light; };
-// A typed environment key set for the subtree.
+// Environment values set for the subtree by another layer: a typed key (name "environment"),
+// or a modifier of that layer's own name that sets its keys (a chart's scale, for example).
 struct EnvironmentValueModifier {
-  std::string keyName;
-  Json shownValue;  // what a dump shows; null when the key does not describe its values
+  std::string name;     // what a dump calls the modifier
+  std::string keyName;  // the typed key's name, or empty for a named modifier
+  Json shownValue;      // what a dump shows; for a named modifier, an object of its values
   std::function<void(Environment&)> apply;
 };
 
@@ -47,7 +49,7 @@ using Modifier = std::variant<FontModifier, ForegroundStyleModifier, LineLimitMo
                               ContainerBackgroundModifier, ContentTransitionModifier, IdModifier>;
 
 // The modifier's name as a dump shows it ("font", "frame", "padding", …).
-const char* modifierName(const Modifier& modifier);
+std::string modifierName(const Modifier& modifier);
 
 // Applies an environment modifier to `env`; other modifiers leave it unchanged.
 // Returns whether the modifier is one that only sets environment values.

@@ -9,7 +9,12 @@
 #include <vector>
 
 #include "Platform/ImageIO/Image.hpp"
+#include "Platform/UI/Custom.hpp"
+#include "Platform/UI/ForEach.hpp"
+#include "Platform/UI/GeometryReader.hpp"
+#include "Platform/UI/Image.hpp"
 #include "Platform/UI/Modifier.hpp"
+#include "Platform/UI/Shape.hpp"
 #include "Platform/UI/View.hpp"
 
 namespace ui {
@@ -34,10 +39,6 @@ struct ZStackNode {
 struct GroupNode {
   std::vector<View> children;
 };
-struct ForEachElement {
-  std::string identity;
-  View view;
-};
 struct ForEachNode {
   std::vector<ForEachElement> elements;
 };
@@ -48,8 +49,6 @@ struct TextNode {
   std::vector<FormatArgument> arguments;
 };
 
-enum class ResizingMode { stretch, tile };
-enum class Interpolation { none, low, medium, high };
 struct Resizable {
   EdgeInsets capInsets;
   ResizingMode mode = ResizingMode::stretch;
@@ -67,12 +66,6 @@ struct SpacerNode {
 };
 
 enum class ShapeKind { rectangle, roundedRectangle, capsule, circle };
-enum class RoundedCornerStyle { circular, continuous };
-struct FillStyle {
-  bool eoFill = false;  // even-odd rule instead of non-zero winding
-  bool antialiased = true;
-  bool operator==(const FillStyle&) const = default;
-};
 struct ShapeFill {
   ShapeStyle style;
   FillStyle fillStyle;
@@ -84,9 +77,6 @@ struct ShapeNode {
   std::optional<ShapeFill> fill;  // absent: filled with the foreground style
 };
 
-struct GeometryProxy {
-  Size size;
-};
 struct GeometryReaderNode {
   std::function<View(const GeometryProxy&)> content;
 };
@@ -99,15 +89,8 @@ struct ComponentNode {
   View body;
 };
 
-// A leaf that another layer defines (a chart, for example): it takes the size offered to it,
-// and its payload is for that layer's renderer.
-struct CustomNode {
-  std::string typeName;
-  std::any payload;
-  Json properties = Json::object();  // shown by dumps beside the type
-  std::vector<View> children;        // views the leaf carries (shown by dumps, not laid out)
-  Size idealSize{10, 10};            // its size when the offer leaves an axis unspecified
-};
+// A leaf that another layer defines (Custom.hpp).
+using CustomNode = CustomLeaf;
 
 struct ModifiedNode {
   Modifier modifier;

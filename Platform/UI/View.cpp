@@ -31,9 +31,10 @@ View View::multilineTextAlignment(TextAlignment alignment) const {
   return wrap(*this, MultilineTextAlignmentModifier{alignment});
 }
 View View::colorScheme(ColorScheme scheme) const { return wrap(*this, ColorSchemeModifier{scheme}); }
-View View::environmentValue(std::string keyName, Json shownValue,
-                            std::function<void(Environment&)> apply) const {
-  return wrap(*this, EnvironmentValueModifier{std::move(keyName), std::move(shownValue), std::move(apply)});
+View View::modifier(std::string name, std::string keyName, Json shownValue,
+                    std::function<void(Environment&)> apply) const {
+  return wrap(*this, EnvironmentValueModifier{std::move(name), std::move(keyName), std::move(shownValue),
+                                              std::move(apply)});
 }
 
 View View::frame(FixedFrame frame) const { return wrap(*this, FixedFrameModifier{frame}); }

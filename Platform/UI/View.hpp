@@ -98,8 +98,8 @@ class View {
   View environment(typename K::Value value) const {
     Json shown;
     if constexpr (requires { K::describe(value); }) shown = K::describe(value);
-    return environmentValue(K::name, std::move(shown),
-                            [value = std::move(value)](Environment& env) { env.set<K>(value); });
+    return modifier("environment", K::name, std::move(shown),
+                    [value = std::move(value)](Environment& env) { env.set<K>(value); });
   }
 
   // Layout modifiers.
@@ -123,9 +123,11 @@ class View {
   View id(std::string identity) const;
   View id(std::int64_t identity) const;
 
-  // The node of a typed-key environment modifier (use environment<K>()).
-  View environmentValue(std::string keyName, Json shownValue,
-                        std::function<void(Environment&)> apply) const;
+  // A modifier of another layer that sets environment values for everything inside: `name`
+  // is what dumps call it, `keyName` the typed key's name (or empty), `shownValue` what dumps
+  // show of its values (use environment<K>() for a single typed key).
+  View modifier(std::string name, std::string keyName, Json shownValue,
+                std::function<void(Environment&)> apply) const;
 
  private:
   std::shared_ptr<const Node> node_;

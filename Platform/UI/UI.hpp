@@ -1,0 +1,17 @@
+#pragma once
+// The whole view toolkit in one include.
+#include "Platform/UI/Custom.hpp"
+#include "Platform/UI/Defaults.hpp"
+#include "Platform/UI/Dump.hpp"
+#include "Platform/UI/Environment.hpp"
+#include "Platform/UI/Font.hpp"
+#include "Platform/UI/ForEach.hpp"
+#include "Platform/UI/Format.hpp"
+#include "Platform/UI/Geometry.hpp"
+#include "Platform/UI/GeometryReader.hpp"
+#include "Platform/UI/Image.hpp"
+#include "Platform/UI/Localization.hpp"
+#include "Platform/UI/Shape.hpp"
+#include "Platform/UI/Stack.hpp"
+#include "Platform/UI/Style.hpp"
+#include "Platform/UI/View.hpp"
