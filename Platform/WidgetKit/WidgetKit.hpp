@@ -1,0 +1,15 @@
+#pragma once
+// The widget host layer in one include.
+#include "Platform/WidgetKit/ControlActions.hpp"
+#include "Platform/WidgetKit/ControlTemplate.hpp"
+#include "Platform/WidgetKit/ControlValueProvider.hpp"
+#include "Platform/WidgetKit/Label.hpp"
+#include "Platform/WidgetKit/StaticConfiguration.hpp"
+#include "Platform/WidgetKit/StaticControlConfiguration.hpp"
+#include "Platform/WidgetKit/Timeline.hpp"
+#include "Platform/WidgetKit/TimelineEntry.hpp"
+#include "Platform/WidgetKit/TimelineProvider.hpp"
+#include "Platform/WidgetKit/TimelineProviderContext.hpp"
+#include "Platform/WidgetKit/TimelineReloadPolicy.hpp"
+#include "Platform/WidgetKit/WidgetBundle.hpp"
+#include "Platform/WidgetKit/WidgetFamily.hpp"
