@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <new>
 #include <string>
+#include <system_error>
 
 #include "Platform/Sandbox/ResolvePath.hpp"
 
@@ -61,7 +61,7 @@ ReadResult failed(ReadFailure failure, const fs::path& path, std::string_view de
 }
 
 ReadResult failedWithErrno(ReadFailure failure, const fs::path& path, int error) {
-  return failed(failure, path, std::strerror(error));
+  return failed(failure, path, std::generic_category().message(error));
 }
 
 // Reads to the end, or fails as soon as more than `maxBytes` have arrived: the size that

@@ -104,7 +104,8 @@ inline std::string chunk(const std::string& type, const std::string& data) {
   putBigEndian(out, 0, static_cast<std::uint32_t>(data.size()));
   out += type + data;
   const auto* typeAndData = reinterpret_cast<const Bytef*>(out.data() + 4);
-  const auto crc = static_cast<std::uint32_t>(crc32(0, typeAndData, static_cast<uInt>(4 + data.size())));
+  const auto crc =
+      static_cast<std::uint32_t>(crc32(0, typeAndData, static_cast<uInt>(4 + data.size())));
   out.resize(out.size() + 4);
   putBigEndian(out, out.size() - 4, crc);
   return out;
