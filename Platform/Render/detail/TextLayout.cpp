@@ -1,0 +1,217 @@
+#include "Platform/Render/detail/TextLayout.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace render::detail {
+
+namespace {
+
+int pangoUnits(double points) { return static_cast<int>(std::lround(points * PANGO_SCALE)); }
+double points(int units) { return double(units) / PANGO_SCALE; }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Faces without tabular figures get equal digits from the layout itself: each digit becomes a
+// shape as wide as the widest digit, drawn centred in that cell by the callback below.
+struct DigitCells {
+  double cell = 0;         // the widest digit's advance
+  double advance[10] = {};  // each digit's own advance
+  int ascent = 0, descent = 0;  // of the face's line, in Pango units
+};
+
+struct DigitShapeData {
+  char digit = '0';
+  double inset = 0;  // from the cell's leading edge to the digit's own origin
+  PangoFontDescription* font = nullptr;
+};
+
+gpointer copyDigitShape(gconstpointer data) {
+  const auto* d = static_cast<const DigitShapeData*>(data);
+  return new DigitShapeData{d->digit, d->inset, pango_font_description_copy(d->font)};
+}
+
+void destroyDigitShape(gpointer data) {
+  auto* d = static_cast<DigitShapeData*>(data);
+  pango_font_description_free(d->font);
+  delete d;
+}
+
+LayoutPtr plainLayout(PangoContext* context, const PangoFontDescription* font, const char* text) {
+  LayoutPtr layout(pango_layout_new(context));
+  pango_layout_set_font_description(layout.get(), font);
+  pango_layout_set_text(layout.get(), text, -1);
+  return layout;
+}
+
+// Draws one digit of a monospaced-digit run; Cairo's current point is the cell's baseline start.
+void drawDigitShape(cairo_t* cr, PangoAttrShape* attr, gboolean doPath, gpointer) {
+  const auto* d = static_cast<const DigitShapeData*>(attr->data);
+  if (!d || !cairo_has_current_point(cr)) return;
+  double x = 0, y = 0;
+  cairo_get_current_point(cr, &x, &y);
+  ContextPtr context(pango_cairo_create_context(cr));
+  configureContext(context.get());
+  const char text[2] = {d->digit, 0};
+  LayoutPtr layout = plainLayout(context.get(), d->font, text);
+  cairo_move_to(cr, x + d->inset, y - points(pango_layout_get_baseline(layout.get())));
+  if (doPath) pango_cairo_layout_path(cr, layout.get());
+  else pango_cairo_show_layout(cr, layout.get());
+}
+
+const DigitCells& digitCells(const PangoFontDescription* font) {
+  thread_local std::map<std::string, DigitCells> cache;
+  char* key = pango_font_description_to_string(font);
+  std::string k(key);
+  g_free(key);
+  auto it = cache.find(k);
+  if (it != cache.end()) return it->second;
+  thread_local ContextPtr context = makeMeasuringContext();
+  DigitCells cells;
+  for (int d = 0; d < 10; ++d) {
+    const char text[2] = {char('0' + d), 0};
+    LayoutPtr layout = plainLayout(context.get(), font, text);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    cells.advance[d] = points(logical.width);
+    cells.cell = std::max(cells.cell, cells.advance[d]);
+    if (d == 0) {
+      cells.ascent = pango_layout_get_baseline(layout.get());
+      cells.descent = logical.height - cells.ascent;
+    }
+  }
+  return cache.emplace(k, cells).first->second;
+}
+
+void addDigitShapes(PangoAttrList* attrs, std::string_view text, const PangoFontDescription* font) {
+  const DigitCells& cells = digitCells(font);
+  PangoRectangle rect{0, -cells.ascent, pangoUnits(cells.cell), cells.ascent + cells.descent};
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!isDigit(text[i])) continue;
+    const int d = text[i] - '0';
+    DigitShapeData data{text[i], (cells.cell - cells.advance[d]) / 2,
+                        const_cast<PangoFontDescription*>(font)};
+    // The attribute takes the data as it is (and owns it); the copy function serves its copies.
+    PangoAttribute* a = pango_attr_shape_new_with_data(&rect, &rect, copyDigitShape(&data), copyDigitShape,
+                                                       destroyDigitShape);
+    a->start_index = static_cast<guint>(i);
+    a->end_index = static_cast<guint>(i + 1);
+    pango_attr_list_insert(attrs, a);
+  }
+}
+
+PangoAlignment pangoAlignment(layout::TextAlignment a) {
+  switch (a) {
+    case layout::TextAlignment::leading: return PANGO_ALIGN_LEFT;
+    case layout::TextAlignment::center: return PANGO_ALIGN_CENTER;
+    case layout::TextAlignment::trailing: return PANGO_ALIGN_RIGHT;
+  }
+  return PANGO_ALIGN_LEFT;
+}
+
+// Without a width Pango cannot ellipsize, and its line count is per paragraph: keep the first
+// `limit` paragraphs and end the last one kept with "…".
+bool cutParagraphs(std::string& text, int limit) {
+  std::size_t pos = 0;
+  for (int line = 1; line < limit; ++line) {
+    pos = text.find('\n', pos);
+    if (pos == std::string::npos) return false;
+    ++pos;
+  }
+  const std::size_t end = text.find('\n', pos);
+  if (end == std::string::npos) return false;
+  text.erase(end);
+  text += "\u2026";
+  return true;
+}
+
+}  // namespace
+
+void configureContext(PangoContext* context) {
+  pango_cairo_context_set_resolution(context, 72);
+  FontOptionsPtr options(cairo_font_options_create());
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
+  pango_cairo_context_set_font_options(context, options.get());
+  pango_context_set_round_glyph_positions(context, FALSE);
+  pango_cairo_context_set_shape_renderer(context, drawDigitShape, nullptr, nullptr);
+}
+
+ContextPtr makeMeasuringContext() {
+  ContextPtr context(pango_font_map_create_context(pango_cairo_font_map_get_default()));
+  configureContext(context.get());
+  return context;
+}
+
+FontDescriptionPtr fontDescription(const TextFont& font, double pointSize) {
+  FontDescriptionPtr d(pango_font_description_new());
+  pango_font_description_set_family(d.get(), familyName(font).c_str());
+  // Cuts installed as families of their own carry the weight in the family name.
+  const bool namedCut = font.family == FontFamily::rounded && familyName(font) != "Quicksand";
+  pango_font_description_set_weight(d.get(), namedCut ? PANGO_WEIGHT_NORMAL : static_cast<PangoWeight>(font.weight));
+  pango_font_description_set_absolute_size(d.get(), std::max(pointSize, 0.01) * PANGO_SCALE);
+  return d;
+}
+
+BuiltLayout buildLayout(PangoContext* context, const TextSpec& spec) {
+  BuiltLayout built;
+  std::string text(spec.text);
+  if (spec.lineLimit && !spec.maxWidth) built.truncated = cutParagraphs(text, std::max(*spec.lineLimit, 1));
+
+  built.layout.reset(pango_layout_new(context));
+  PangoLayout* layout = built.layout.get();
+  FontDescriptionPtr font = fontDescription(spec.font, spec.pointSize);
+  pango_layout_set_font_description(layout, font.get());
+  pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+  pango_layout_set_alignment(layout, pangoAlignment(spec.alignment));
+
+  AttrListPtr attrs(pango_attr_list_new());
+  if (spec.monospacedDigits) {
+    if (spec.font.family == FontFamily::text) {
+      pango_attr_list_insert(attrs.get(), pango_attr_font_features_new("tnum 1"));
+    } else if (spec.font.family != FontFamily::monospaced) {
+      addDigitShapes(attrs.get(), text, font.get());
+    }
+  }
+  pango_layout_set_attributes(layout, attrs.get());
+
+  if (spec.maxWidth) {
+    pango_layout_set_width(layout, pangoUnits(std::max(*spec.maxWidth, 0.0)));
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+    if (spec.lineLimit) {
+      pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+      pango_layout_set_height(layout, -std::max(*spec.lineLimit, 1));
+    }
+  }
+  if (pango_layout_is_ellipsized(layout)) built.truncated = true;
+  return built;
+}
+
+layout::TextMeasure measure(const BuiltLayout& built) {
+  PangoLayout* layout = built.layout.get();
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  layout::TextMeasure m;
+  m.width = points(logical.width);
+  m.height = points(logical.height);
+  m.firstBaseline = points(pango_layout_get_baseline(layout) - logical.y);
+  LayoutIterPtr iter(pango_layout_get_iter(layout));
+  int last = pango_layout_iter_get_baseline(iter.get());
+  while (pango_layout_iter_next_line(iter.get())) last = pango_layout_iter_get_baseline(iter.get());
+  m.lastBaseline = points(last - logical.y);
+  m.lineCount = pango_layout_get_line_count(layout);
+  m.truncated = built.truncated;
+  return m;
+}
+
+double leftOffset(PangoLayout* layout) {
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  return points(logical.x);
+}
+
+}  // namespace render::detail
