@@ -26,6 +26,7 @@ struct StrokeStyle {
   double miterLimit = 10;
   std::vector<double> dash;  // on, off, … lengths; empty: solid
   double dashPhase = 0;
+  static StrokeStyle ofWidth(double w) { StrokeStyle s; s.width = w; return s; }
   bool operator==(const StrokeStyle&) const = default;
 };
 
