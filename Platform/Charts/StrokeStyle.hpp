@@ -12,7 +12,7 @@ struct StrokeStyle {
   LineCap lineCap = LineCap::butt;
   LineJoin lineJoin = LineJoin::miter;
   double miterLimit = 10;
-  std::vector<double> dash;  // on, off, … lengths; empty: solid
+  std::vector<double> dash = {};  // on, off, … lengths; empty: solid
   double dashPhase = 0;
   bool operator==(const StrokeStyle&) const = default;
 };
