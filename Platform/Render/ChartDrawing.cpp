@@ -54,8 +54,14 @@ DisplayList drawChart(const ChartPlot& plot, const ui::Rect& frame, const layout
                       double pixelsPerPoint) {
   DisplayList list;
   Mapping map{plotRect(plot, frame, measurer), 0, 0, plot.yLower, plot.yUpper};
-  double lo = plot.points.empty() ? 0 : plot.points.front().x, hi = lo;
-  for (const auto& p : plot.points) { lo = std::min(lo, p.x); hi = std::max(hi, p.x); }
+  double lo = 0, hi = 0;
+  bool any = false;
+  for (const auto* series : {&plot.points, &plot.areaPoints})
+    for (const auto& p : *series) {
+      lo = any ? std::min(lo, p.x) : p.x;
+      hi = any ? std::max(hi, p.x) : p.x;
+      any = true;
+    }
   map.x0 = plot.xLower.value_or(lo);
   map.x1 = plot.xUpper.value_or(hi);
 
@@ -64,27 +70,29 @@ DisplayList drawChart(const ChartPlot& plot, const ui::Rect& frame, const layout
     list.stroke(Shape::fromPath(horizontal(map.y(gy), map.plot.minX(), map.plot.maxX())), plot.gridPaint,
                 plot.gridStroke);
 
-  // 2. The series in drawing coordinates, thinned to the plot's pixel columns.
-  std::vector<ui::Point> pts;
-  pts.reserve(plot.points.size());
-  for (const auto& p : plot.points) pts.push_back({map.x(p.x), map.y(p.y)});
+  // 2. The area, then the line: each series in drawing coordinates, thinned to the plot's
+  //    pixel columns. Marks outside the domain are cut at the chart's frame.
   const double columns = std::max(1.0, std::ceil(map.plot.width * pixelsPerPoint));
-  if (double(pts.size()) > columns) pts = decimate(pts, map.plot.minX(), 1 / pixelsPerPoint);
-
-  if (pts.size() >= 2) {
-    const Path curve = plot.curve == ChartCurve::monotone ? monotoneCurve(pts) : polyline(pts);
-    // Marks outside the domain are cut at the chart's frame, not drawn over its neighbours.
-    list.pushClip(Shape::rectangle(frame));
-    if (!plot.areaStops.empty()) {
-      const double base = map.y(std::clamp(0.0, std::min(plot.yLower, plot.yUpper), std::max(plot.yLower, plot.yUpper)));
-      Path area = curve;
-      area.lineTo({pts.back().x, base}).lineTo({pts.front().x, base}).close();
-      list.fill(Shape::fromPath(area),
-                Paint::linear(plot.areaStops, {map.plot.midX(), map.plot.minY()}, {map.plot.midX(), base}));
-    }
-    if (plot.lineColor) list.stroke(Shape::fromPath(curve), Paint::solid(*plot.lineColor), plot.lineStroke);
-    list.popClip();
+  auto curveThrough = [&](const std::vector<ui::Point>& series, std::vector<ui::Point>& pts) {
+    pts.clear();
+    for (const auto& p : series) pts.push_back({map.x(p.x), map.y(p.y)});
+    if (double(pts.size()) > columns) pts = decimate(pts, map.plot.minX(), 1 / pixelsPerPoint);
+    return plot.curve == ChartCurve::monotone ? monotoneCurve(pts) : polyline(pts);
+  };
+  const std::vector<ui::Point>& areaSeries = plot.areaPoints.empty() ? plot.points : plot.areaPoints;
+  const bool area = !plot.areaStops.empty() && areaSeries.size() >= 2;
+  const bool line = plot.lineColor && plot.points.size() >= 2;
+  if (area || line) list.pushClip(Shape::rectangle(frame));
+  std::vector<ui::Point> pts;
+  if (area) {
+    const double base = map.y(std::clamp(0.0, std::min(plot.yLower, plot.yUpper), std::max(plot.yLower, plot.yUpper)));
+    Path path = curveThrough(areaSeries, pts);
+    path.lineTo({pts.back().x, base}).lineTo({pts.front().x, base}).close();
+    list.fill(Shape::fromPath(path),
+              Paint::linear(plot.areaStops, {map.plot.midX(), map.plot.minY()}, {map.plot.midX(), base}));
   }
+  if (line) list.stroke(Shape::fromPath(curveThrough(plot.points, pts)), Paint::solid(*plot.lineColor), plot.lineStroke);
+  if (area || line) list.popClip();
 
   // 3. Rules over the marks.
   for (const auto& rule : plot.rules)

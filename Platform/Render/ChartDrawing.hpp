@@ -27,7 +27,8 @@ struct ChartLabel {
 };
 
 struct ChartPlot {
-  std::vector<ui::Point> points;  // the series in data units, in its own order
+  std::vector<ui::Point> points;      // the line's series in data units, in its own order
+  std::vector<ui::Point> areaPoints;  // the area's series; empty: the line's
   double yLower = 0, yUpper = 100;  // the y domain
   std::optional<double> xLower, xUpper;  // absent: the points' own extent
   ChartCurve curve = ChartCurve::monotone;

@@ -148,9 +148,14 @@ std::string describe(const Shape& s) {
       std::snprintf(buf, sizeof buf, "roundedRect(%g,%g %gx%g r%g%s)", r.x, r.y, r.width, r.height, s.cornerRadius,
                     s.cornerStyle == CornerStyle::continuous ? " continuous" : "");
       break;
-    case Shape::Kind::capsule: std::snprintf(buf, sizeof buf, "capsule(%g,%g %gx%g)", r.x, r.y, r.width, r.height); break;
+    case Shape::Kind::capsule:
+      std::snprintf(buf, sizeof buf, "capsule(%g,%g %gx%g%s)", r.x, r.y, r.width, r.height,
+                    s.cornerStyle == CornerStyle::continuous ? " continuous" : "");
+      break;
     case Shape::Kind::ellipse: std::snprintf(buf, sizeof buf, "ellipse(%g,%g %gx%g)", r.x, r.y, r.width, r.height); break;
-    case Shape::Kind::path: std::snprintf(buf, sizeof buf, "path(%zu elements)", s.path.elements().size()); break;
+    case Shape::Kind::path:
+      std::snprintf(buf, sizeof buf, "path(%zu elements%s)", s.path.elements().size(), s.evenOdd ? " even-odd" : "");
+      break;
   }
   return buf;
 }
