@@ -16,7 +16,14 @@ void appendJSONNumber(std::string& out, double value, std::string_view field) {
   }
   char buffer[32];
   // -0.0 has no JSON form apart from "-0", which reads back as an integer 0 in some readers.
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value == 0 ? 0.0 : value);
+  if (value == 0) value = 0.0;
+  // The shortest form of a large value may be a plain integer ("-922337203685477580800"); one
+  // outside [-2^63, 2^64) is refused by the reader as an integer out of range, so it is written
+  // in exponent form instead ("-9.223372036854776e+20").
+  const bool integerReadable = value >= -9223372036854775808.0 && value < 18446744073709551616.0;
+  const auto result = integerReadable
+                          ? std::to_chars(buffer, buffer + sizeof buffer, value)
+                          : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
   out.append(buffer, result.ptr);
 }
 
