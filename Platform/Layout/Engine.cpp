@@ -13,16 +13,16 @@ namespace {
 // offer leaves unspecified, this is their size.
 constexpr double defaultLeafLength = 10;
 
+template <class... F>
+struct Overloaded : F... { using F::operator()...; };
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
 ui::Size takeOffer(const Proposal& p, ui::Size ideal) {
   return {p.width.value_or(ideal.width), p.height.value_or(ideal.height)};
 }
 
-// One child that fills its parent's place: same origin, same offer.
-ChildPlacement passThrough(const ui::View& view, const ui::Environment& env, const Context& context,
-                           const Proposal& proposal) {
-  return ChildPlacement{view, env, context, ui::Point{0, 0}, proposal, {}, false};
-}
-
+// A node that wraps one child in its own place: same origin, same offer.
 Arrangement around(const Arrangement& child, ChildPlacement placement) {
   Arrangement out;
   out.size = child.size;
@@ -30,20 +30,6 @@ Arrangement around(const Arrangement& child, ChildPlacement placement) {
   out.lastBaseline = child.lastBaseline;
   out.children.push_back(std::move(placement));
   return out;
-}
-
-ui::Size imageSize(const ui::ImageNode& image, const Proposal& p, const Measurer& measurer,
-                   const ui::Environment& env, std::optional<SymbolMeasure>& symbol) {
-  ui::Size intrinsic;
-  if (image.systemName) {
-    symbol = measurer.measureSymbol(*image.systemName, env.font);
-    intrinsic = {symbol->width, symbol->height};
-  } else if (image.image) {
-    intrinsic = {static_cast<double>(image.image->width), static_cast<double>(image.image->height)};
-  }
-  // A resizable image fills the frame it is given; otherwise it keeps its own size.
-  if (image.resizable) return takeOffer(p, intrinsic);
-  return intrinsic;
 }
 
 ui::Size spacerSize(const ui::SpacerNode& spacer, const Proposal& p, const Context& context) {
@@ -55,10 +41,7 @@ ui::Size spacerSize(const ui::SpacerNode& spacer, const Proposal& p, const Conte
   return {0, along(p.height)};
 }
 
-template <class... F>
-struct Overloaded : F... { using F::operator()...; };
-template <class... F>
-Overloaded(F...) -> Overloaded<F...>;
+int fontKey(const ui::Font& f) { return f.style ? static_cast<int>(*f.style) : -1; }
 
 }  // namespace
 
@@ -82,26 +65,76 @@ double guide(ui::VerticalAlignment alignment, ui::Size size, const Arrangement& 
   return 0;
 }
 
-Arrangement Engine::arrange(const ui::View& view, const Proposal& p, const ui::Environment& env,
+TextMeasure Engine::measureText(const TextRequest& r) const {
+  TextKey key{std::string(r.text), fontKey(r.font), r.font.size, static_cast<int>(r.font.resolvedWeight()),
+              static_cast<int>(r.font.design), r.lineLimit.value_or(-1), r.maxWidth.value_or(-1),
+              r.monospacedDigits, r.scale, static_cast<int>(r.alignment), r.maxWidth ? 1 : 0};
+  auto it = texts_.find(key);
+  if (it != texts_.end()) return it->second;
+  return texts_.emplace(std::move(key), measurer_.measureText(r)).first->second;
+}
+
+SymbolMeasure Engine::measureSymbol(const std::string& systemName, const ui::Font& font) const {
+  std::tuple<std::string, int, double, int, int> key{systemName, fontKey(font), font.size,
+                                                     static_cast<int>(font.resolvedWeight()),
+                                                     static_cast<int>(font.design)};
+  auto it = symbols_.find(key);
+  if (it != symbols_.end()) return it->second;
+  return symbols_.emplace(std::move(key), measurer_.measureSymbol(systemName, font)).first->second;
+}
+
+Scope Engine::enter(const Scope& outer, const ui::View& modified) const {
+  Scope inner{outer.environment, 0};
+  const auto& node = std::get<ui::ModifiedNode>(modified.node().kind);
+  ui::applyToEnvironment(node.modifier, inner.environment);
+  const auto key = std::make_pair(outer.id, &modified.node());
+  auto it = scopes_.find(key);
+  if (it == scopes_.end()) it = scopes_.emplace(key, std::make_pair(static_cast<int>(scopes_.size()) + 1, modified)).first;
+  inner.id = it->second.first;
+  return inner;
+}
+
+const Arrangement& Engine::arrange(const ui::View& view, const Proposal& p, const Scope& scope,
+                                   const Context& context) const {
+  const ArrangementKey key{&view.node(),
+                           p.width ? 1 : 0, p.width.value_or(0),
+                           p.height ? 1 : 0, p.height.value_or(0),
+                           context.stackAxis ? static_cast<int>(*context.stackAxis) : -1,
+                           scope.id};
+  auto it = arrangements_.find(key);
+  if (it == arrangements_.end())
+    it = arrangements_.emplace(key, Remembered{view, compute(view, p, scope, context)}).first;
+  return it->second.arrangement;
+}
+
+Arrangement Engine::compute(const ui::View& view, const Proposal& p, const Scope& scope,
                             const Context& context) const {
-  const ui::Node& node = view.node();
+  const ui::Environment& env = scope.environment;
   return std::visit(Overloaded{
       [&](const ui::EmptyNode&) { return Arrangement{}; },
-      [&](const ui::HStackNode&) { return arrangeStack(view, Axis::horizontal, p, env); },
-      [&](const ui::VStackNode&) { return arrangeStack(view, Axis::vertical, p, env); },
-      [&](const ui::ZStackNode& n) { return arrangeOverlay(n.children, n.alignment, p, env); },
+      [&](const ui::HStackNode&) { return arrangeStack(view, Axis::horizontal, p, scope); },
+      [&](const ui::VStackNode&) { return arrangeStack(view, Axis::vertical, p, scope); },
+      [&](const ui::ZStackNode& n) { return arrangeOverlay(n.children, n.alignment, p, scope); },
       // Outside a stack, a group's children overlap, centred, as in an overlay stack.
-      [&](const ui::GroupNode& n) { return arrangeOverlay(n.children, ui::Alignment::center(), p, env); },
+      [&](const ui::GroupNode& n) { return arrangeOverlay(n.children, ui::Alignment::center(), p, scope); },
       [&](const ui::ForEachNode& n) {
         std::vector<ui::View> views;
         for (const auto& e : n.elements) views.push_back(e.view);
-        return arrangeOverlay(views, ui::Alignment::center(), p, env);
+        return arrangeOverlay(views, ui::Alignment::center(), p, scope);
       },
-      [&](const ui::TextNode& n) { return arrangeText(n, p, env); },
+      [&](const ui::TextNode& n) { return arrangeText(n, p, scope); },
       [&](const ui::ImageNode& n) {
         Arrangement out;
-        out.size = imageSize(n, p, measurer_, env, out.symbol);
-        if (out.symbol && !n.resizable) out.firstBaseline = out.lastBaseline = out.symbol->baseline;
+        ui::Size intrinsic;
+        if (n.systemName) {
+          out.symbol = measureSymbol(*n.systemName, env.font);
+          intrinsic = {out.symbol->width, out.symbol->height};
+          if (!n.resizable) out.firstBaseline = out.lastBaseline = out.symbol->baseline;
+        } else if (n.image) {
+          intrinsic = {static_cast<double>(n.image->width), static_cast<double>(n.image->height)};
+        }
+        // A resizable image fills the frame it is given; otherwise it keeps its own size.
+        out.size = n.resizable ? takeOffer(p, intrinsic) : intrinsic;
         return out;
       },
       [&](const ui::SpacerNode& n) {
@@ -122,18 +155,18 @@ Arrangement Engine::arrange(const ui::View& view, const Proposal& p, const ui::E
       },
       [&](const ui::EnvironmentReaderNode& n) {
         ui::View content = n.content ? n.content(env) : ui::View();
-        return around(arrange(content, p, env, context), passThrough(content, env, context, p));
+        return around(arrange(content, p, scope, context), ChildPlacement{content, scope, context, {0, 0}, p, {}, false});
       },
       [&](const ui::ComponentNode& n) {
-        return around(arrange(n.body, p, env, context), passThrough(n.body, env, context, p));
+        return around(arrange(n.body, p, scope, context), ChildPlacement{n.body, scope, context, {0, 0}, p, {}, false});
       },
       [&](const ui::CustomNode& n) {
         Arrangement out;
         out.size = takeOffer(p, n.idealSize);
         return out;
       },
-      [&](const ui::ModifiedNode& n) { return arrangeModified(n, p, env, context); },
-  }, node.kind);
+      [&](const ui::ModifiedNode&) { return arrangeModified(view, p, scope, context); },
+  }, view.node().kind);
 }
 
 namespace {
@@ -163,7 +196,7 @@ std::vector<LayoutNode> nest(std::vector<LayoutNode>& placed, const std::vector<
     while (j < end && children[j].wrappers.size() > depth && children[j].wrappers[depth] == wrapper) ++j;
     LayoutNode group;
     group.view = wrappers[static_cast<size_t>(wrapper)].view;
-    group.environment = wrappers[static_cast<size_t>(wrapper)].environment;
+    group.environment = wrappers[static_cast<size_t>(wrapper)].scope.environment;
     group.opacity = opacity;
     group.children = nest(placed, children, wrappers, parentOrigin, opacity, i, j, depth + 1);
     if (group.children.empty()) {
@@ -180,21 +213,21 @@ std::vector<LayoutNode> nest(std::vector<LayoutNode>& placed, const std::vector<
 
 }  // namespace
 
-LayoutNode Engine::place(const ui::View& view, ui::Point origin, const Proposal& proposal,
-                         const ui::Environment& env, const Context& context, double opacity) const {
-  Arrangement arranged = arrange(view, proposal, env, context);
+LayoutNode Engine::place(const ui::View& view, ui::Point origin, const Proposal& proposal, const Scope& scope,
+                         const Context& context, double opacity) const {
+  const Arrangement& arranged = arrange(view, proposal, scope, context);
   LayoutNode node;
   node.view = view;
   node.frame = {origin.x, origin.y, arranged.size.width, arranged.size.height};
-  node.environment = env;
+  node.environment = scope.environment;
   node.opacity = opacity * arranged.opacity;
-  node.text = std::move(arranged.text);
+  node.text = arranged.text;
   node.symbol = arranged.symbol;
 
   if (const auto* reader = ui::nodeAs<ui::GeometryReaderNode>(view)) {
     // The content is built for the size the reader took, and placed at its top-leading corner.
     ui::View content = reader->content ? reader->content(ui::GeometryProxy{arranged.size}) : ui::View();
-    node.children.push_back(place(content, origin, Proposal::of(arranged.size), env, Context{}, node.opacity));
+    node.children.push_back(place(content, origin, Proposal::of(arranged.size), scope, Context{}, node.opacity));
     return node;
   }
 
@@ -203,7 +236,7 @@ LayoutNode Engine::place(const ui::View& view, ui::Point origin, const Proposal&
   for (const auto& child : arranged.children) {
     if (child.placeholder) { placed.emplace_back(); continue; }
     placed.push_back(place(child.view, {origin.x + child.origin.x, origin.y + child.origin.y},
-                           child.proposal, child.environment, child.context, node.opacity));
+                           child.proposal, child.scope, child.context, node.opacity));
   }
   node.children = nest(placed, arranged.children, arranged.wrappers, origin, node.opacity, 0,
                        arranged.children.size(), 0);
@@ -217,13 +250,13 @@ namespace layout {
 LayoutNode layoutTree(const ui::View& root, ui::Size size, const Measurer& measurer,
                       const ui::Environment& environment) {
   detail::Engine engine(measurer);
-  return engine.place(root, {0, 0}, Proposal::of(size), environment, detail::Context{}, 1.0);
+  return engine.place(root, {0, 0}, Proposal::of(size), detail::Scope{environment, 0}, detail::Context{}, 1.0);
 }
 
 ui::Size sizeThatFits(const ui::View& view, const Proposal& proposal, const Measurer& measurer,
                       const ui::Environment& environment) {
   detail::Engine engine(measurer);
-  return engine.size(view, proposal, environment, detail::Context{});
+  return engine.size(view, proposal, detail::Scope{environment, 0}, detail::Context{});
 }
 
 const LayoutNode* find(const LayoutNode& tree, const ui::View& view) {

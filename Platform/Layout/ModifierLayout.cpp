@@ -49,34 +49,35 @@ double flexibleLength(double child, std::optional<double> offered, std::optional
 
 }  // namespace
 
-Arrangement Engine::arrangeModified(const ui::ModifiedNode& node, const Proposal& p,
-                                    const ui::Environment& env, const Context& context) const {
+Arrangement Engine::arrangeModified(const ui::View& view, const Proposal& p, const Scope& scope,
+                                    const Context& context) const {
+  const auto& node = std::get<ui::ModifiedNode>(view.node().kind);
   const ui::View& content = node.content;
-  auto single = [&](const Proposal& offer, const ui::Environment& e) {
-    Arrangement child = arrange(content, offer, e, context);
+  auto single = [&](const Proposal& offer, const Scope& inner) {
+    const Arrangement& child = arrange(content, offer, inner, context);
     Arrangement out;
     out.size = child.size;
     out.firstBaseline = child.firstBaseline;
     out.lastBaseline = child.lastBaseline;
-    out.children.push_back(ChildPlacement{content, e, context, {0, 0}, offer, {}, false});
+    out.children.push_back(ChildPlacement{content, inner, context, {0, 0}, offer, {}, false});
     return out;
   };
 
   {
-    ui::Environment changed = env;
-    if (ui::applyToEnvironment(node.modifier, changed)) return single(p, changed);
+    ui::Environment scratch;
+    if (ui::applyToEnvironment(node.modifier, scratch)) return single(p, enter(scope, view));
   }
 
   return std::visit(Overloaded{
       [&](const ui::FixedFrameModifier& m) {
         // The given lengths are the frame's; the child is offered them and aligned inside.
         const Proposal offer{m.frame.width ? m.frame.width : p.width, m.frame.height ? m.frame.height : p.height};
-        Arrangement child = arrange(content, offer, env, context);
+        const Arrangement& child = arrange(content, offer, scope, context);
         Arrangement out;
         out.size = {m.frame.width.value_or(child.size.width), m.frame.height.value_or(child.size.height)};
         const ui::Point origin = aligned(child.size, child, out.size, m.frame.alignment);
         baselinesFrom(out, child, origin.y);
-        out.children.push_back(ChildPlacement{content, env, context, origin, offer, {}, false});
+        out.children.push_back(ChildPlacement{content, scope, context, origin, offer, {}, false});
         return out;
       },
       [&](const ui::FlexibleFrameModifier& m) {
@@ -84,14 +85,14 @@ Arrangement Engine::arrangeModified(const ui::ModifiedNode& node, const Proposal
         // 1. The offer, or the ideal length where there is none, brought within the bounds.
         const Proposal offer{clampOffer(p.width ? p.width : f.idealWidth, f.minWidth, f.maxWidth),
                              clampOffer(p.height ? p.height : f.idealHeight, f.minHeight, f.maxHeight)};
-        Arrangement child = arrange(content, offer, env, context);
+        const Arrangement& child = arrange(content, offer, scope, context);
         // 2. The frame's size: the child's, within the bounds, widened to the offer by a bound.
         Arrangement out;
         out.size = {flexibleLength(child.size.width, offer.width, f.minWidth, f.maxWidth),
                     flexibleLength(child.size.height, offer.height, f.minHeight, f.maxHeight)};
         const ui::Point origin = aligned(child.size, child, out.size, f.alignment);
         baselinesFrom(out, child, origin.y);
-        out.children.push_back(ChildPlacement{content, env, context, origin, offer, {}, false});
+        out.children.push_back(ChildPlacement{content, scope, context, origin, offer, {}, false});
         return out;
       },
       [&](const ui::PaddingModifier& m) {
@@ -105,39 +106,39 @@ Arrangement Engine::arrangeModified(const ui::ModifiedNode& node, const Proposal
         }
         // The offer shrinks by the insets, the child's answer grows back by them.
         const Proposal offer{shrink(p.width, in.leading + in.trailing), shrink(p.height, in.top + in.bottom)};
-        Arrangement child = arrange(content, offer, env, context);
+        const Arrangement& child = arrange(content, offer, scope, context);
         Arrangement out;
         out.size = {child.size.width + in.leading + in.trailing, child.size.height + in.top + in.bottom};
         baselinesFrom(out, child, in.top);
-        out.children.push_back(ChildPlacement{content, env, context, {in.leading, in.top}, offer, {}, false});
+        out.children.push_back(ChildPlacement{content, scope, context, {in.leading, in.top}, offer, {}, false});
         return out;
       },
       [&](const ui::OffsetModifier& m) {
         // Moves the drawing; the layout around it stays as if it had not moved.
-        Arrangement out = single(p, env);
+        Arrangement out = single(p, scope);
         out.children.front().origin = {m.x, m.y};
         return out;
       },
       [&](const ui::BackgroundModifier& m) {
-        Arrangement child = arrange(content, p, env, context);
+        const Arrangement& child = arrange(content, p, scope, context);
         // The background is offered exactly the size of what it backs.
         const Proposal backOffer = Proposal::of(child.size);
-        Arrangement back = arrange(m.background, backOffer, env, Context{});
+        const Arrangement& back = arrange(m.background, backOffer, scope, Context{});
         Arrangement out;
         out.size = child.size;
         out.firstBaseline = child.firstBaseline;
         out.lastBaseline = child.lastBaseline;
-        out.children.push_back(ChildPlacement{m.background, env, Context{},
+        out.children.push_back(ChildPlacement{m.background, scope, Context{},
                                               aligned(back.size, back, child.size, m.alignment), backOffer, {}, false});
-        out.children.push_back(ChildPlacement{content, env, context, {0, 0}, p, {}, false});
+        out.children.push_back(ChildPlacement{content, scope, context, {0, 0}, p, {}, false});
         return out;
       },
       [&](const ui::OpacityModifier& m) {
-        Arrangement out = single(p, env);
+        Arrangement out = single(p, scope);
         out.opacity = m.opacity;
         return out;
       },
-      [&](const auto&) { return single(p, env); },
+      [&](const auto&) { return single(p, scope); },
   }, node.modifier);
 }
 

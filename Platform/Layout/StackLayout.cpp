@@ -35,38 +35,35 @@ bool isSpacer(const ui::View& view) {
 
 }  // namespace
 
-void flatten(const std::vector<ui::View>& children, const ui::Environment& env, const std::vector<int>& path,
-             std::vector<FlatChild>& out, std::vector<Wrapper>& wrappers) {
+void Engine::flatten(const std::vector<ui::View>& children, const Scope& scope, const std::vector<int>& path,
+                     std::vector<FlatChild>& out, std::vector<Wrapper>& wrappers) const {
   for (const auto& child : children) {
     if (!opensUp(child)) {
-      out.push_back(FlatChild{child, env, path, false});
+      out.push_back(FlatChild{child, scope, path, false});
       continue;
     }
     const size_t before = out.size();
     std::vector<int> inner = path;
     inner.push_back(static_cast<int>(wrappers.size()));
-    wrappers.push_back(Wrapper{child, env});
+    wrappers.push_back(Wrapper{child, scope});
     const ui::Node& node = child.node();
     if (const auto* g = std::get_if<ui::GroupNode>(&node.kind)) {
-      flatten(g->children, env, inner, out, wrappers);
+      flatten(g->children, scope, inner, out, wrappers);
     } else if (const auto* f = std::get_if<ui::ForEachNode>(&node.kind)) {
       std::vector<ui::View> views;
       for (const auto& e : f->elements) views.push_back(e.view);
-      flatten(views, env, inner, out, wrappers);
+      flatten(views, scope, inner, out, wrappers);
     } else if (const auto* c = std::get_if<ui::ComponentNode>(&node.kind)) {
-      flatten({c->body}, env, inner, out, wrappers);
+      flatten({c->body}, scope, inner, out, wrappers);
     } else if (const auto* m = std::get_if<ui::ModifiedNode>(&node.kind)) {
-      ui::Environment changed = env;
-      ui::applyToEnvironment(m->modifier, changed);
-      flatten({m->content}, changed, inner, out, wrappers);
+      flatten({m->content}, enter(scope, child), inner, out, wrappers);
     }
     // An empty group still has a place in the frame tree, though none in the stack.
-    if (out.size() == before) out.push_back(FlatChild{ui::View(), env, inner, true});
+    if (out.size() == before) out.push_back(FlatChild{ui::View(), scope, inner, true});
   }
 }
 
-Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal& p,
-                                 const ui::Environment& env) const {
+Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal& p, const Scope& scope) const {
   const std::vector<ui::View>* children = nullptr;
   std::optional<double> spacingGiven;
   ui::HorizontalAlignment hAlignment = ui::HorizontalAlignment::center;
@@ -92,27 +89,27 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
   // 1. Open groups and ForEach so that their children are the stack's own.
   Arrangement out;
   std::vector<FlatChild> flat;
-  flatten(*children, env, {}, flat, out.wrappers);
+  flatten(*children, scope, {}, flat, out.wrappers);
   std::vector<size_t> live;
   for (size_t i = 0; i < flat.size(); ++i)
     if (!flat[i].placeholder) live.push_back(i);
   const double totalSpacing = live.empty() ? 0 : spacing * static_cast<double>(live.size() - 1);
 
-  std::vector<Arrangement> arranged(flat.size());
+  std::vector<const Arrangement*> arranged(flat.size(), nullptr);
   std::vector<Proposal> proposals(flat.size());
   const std::optional<double> offered = horizontal ? p.width : p.height;
   if (!offered) {
     // 2. No length offered along the stack: every child at its ideal length.
     for (size_t i : live) {
       proposals[i] = offer(std::nullopt);
-      arranged[i] = arrange(flat[i].view, proposals[i], flat[i].environment, context);
+      arranged[i] = &arrange(flat[i].view, proposals[i], flat[i].scope, context);
     }
   } else {
     // 3. Each child's flexibility: how far its length goes from the smallest offer to the largest.
     std::vector<double> flexibility(flat.size(), 0);
     for (size_t i : live) {
-      const double smallest = along(size(flat[i].view, offer(0.0), flat[i].environment, context));
-      const double largest = along(size(flat[i].view, offer(ui::infinity), flat[i].environment, context));
+      const double smallest = along(size(flat[i].view, offer(0.0), flat[i].scope, context));
+      const double largest = along(size(flat[i].view, offer(ui::infinity), flat[i].scope, context));
       const double range = largest - smallest;
       flexibility[i] = std::isnan(range) ? 0 : range;
     }
@@ -125,7 +122,7 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
     size_t spacers = 0;
     for (size_t i : live) {
       if (!isSpacer(flat[i].view)) continue;
-      spacerMinimum += along(size(flat[i].view, offer(0.0), flat[i].environment, context));
+      spacerMinimum += along(size(flat[i].view, offer(0.0), flat[i].scope, context));
       ++spacers;
     }
     double remaining = std::max(0.0, *offered - totalSpacing - spacerMinimum);
@@ -134,8 +131,8 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
       if (isSpacer(flat[i].view)) continue;
       const double share = remaining / static_cast<double>(left--);
       proposals[i] = offer(share);
-      arranged[i] = arrange(flat[i].view, proposals[i], flat[i].environment, context);
-      remaining = std::max(0.0, remaining - along(arranged[i].size));
+      arranged[i] = &arrange(flat[i].view, proposals[i], flat[i].scope, context);
+      remaining = std::max(0.0, remaining - along(arranged[i]->size));
     }
     // 5. Spacers last: they divide what the other children left, each at least its minimum.
     remaining += spacerMinimum;
@@ -144,14 +141,14 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
       if (!isSpacer(flat[i].view)) continue;
       const double share = remaining / static_cast<double>(left--);
       proposals[i] = offer(share);
-      arranged[i] = arrange(flat[i].view, proposals[i], flat[i].environment, context);
-      remaining = std::max(0.0, remaining - along(arranged[i].size));
+      arranged[i] = &arrange(flat[i].view, proposals[i], flat[i].scope, context);
+      remaining = std::max(0.0, remaining - along(arranged[i]->size));
     }
   }
 
   // 6. Across the stack: every child on the stack's alignment guide.
   auto crossGuide = [&](size_t i) {
-    return horizontal ? guide(vAlignment, arranged[i].size, arranged[i]) : guide(hAlignment, arranged[i].size);
+    return horizontal ? guide(vAlignment, arranged[i]->size, *arranged[i]) : guide(hAlignment, arranged[i]->size);
   };
   double line = 0;
   for (size_t i : live) line = std::max(line, crossGuide(i));
@@ -159,19 +156,19 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
   std::vector<double> crossOrigin(flat.size(), 0);
   for (size_t i : live) {
     crossOrigin[i] = line - crossGuide(i);
-    crossLength = std::max(crossLength, crossOrigin[i] + (horizontal ? arranged[i].size.height : arranged[i].size.width));
+    crossLength = std::max(crossLength, crossOrigin[i] + (horizontal ? arranged[i]->size.height : arranged[i]->size.width));
   }
 
   // 7. Along the stack: children in order, the spacing between them.
   double position = 0;
   size_t placedLive = 0;
   for (size_t i = 0; i < flat.size(); ++i) {
-    ChildPlacement placement{flat[i].view, flat[i].environment, context, {}, proposals[i], flat[i].wrappers,
+    ChildPlacement placement{flat[i].view, flat[i].scope, context, {}, proposals[i], flat[i].wrappers,
                              flat[i].placeholder};
     placement.origin = horizontal ? ui::Point{position, crossOrigin[i]} : ui::Point{crossOrigin[i], position};
     out.children.push_back(std::move(placement));
     if (flat[i].placeholder) continue;
-    position += along(arranged[i].size);
+    position += along(arranged[i]->size);
     if (++placedLive < live.size()) position += spacing;
   }
   out.size = horizontal ? ui::Size{position, crossLength} : ui::Size{crossLength, position};
@@ -179,8 +176,8 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
   // 8. The stack's baselines: its first child's first and its last child's last.
   if (!live.empty()) {
     const size_t first = live.front(), last = live.back();
-    const auto& a = arranged[first];
-    const auto& z = arranged[last];
+    const Arrangement& a = *arranged[first];
+    const Arrangement& z = *arranged[last];
     out.firstBaseline = out.children[first].origin.y + a.firstBaseline.value_or(a.size.height);
     out.lastBaseline = out.children[last].origin.y + z.lastBaseline.value_or(z.size.height);
   }
@@ -188,34 +185,34 @@ Arrangement Engine::arrangeStack(const ui::View& view, Axis axis, const Proposal
 }
 
 Arrangement Engine::arrangeOverlay(const std::vector<ui::View>& children, ui::Alignment alignment,
-                                   const Proposal& p, const ui::Environment& env) const {
+                                   const Proposal& p, const Scope& scope) const {
   Arrangement out;
   std::vector<FlatChild> flat;
-  flatten(children, env, {}, flat, out.wrappers);
+  flatten(children, scope, {}, flat, out.wrappers);
 
   // 1. Every child is offered the whole offer.
-  std::vector<Arrangement> arranged(flat.size());
+  std::vector<const Arrangement*> arranged(flat.size(), nullptr);
   for (size_t i = 0; i < flat.size(); ++i)
-    if (!flat[i].placeholder) arranged[i] = arrange(flat[i].view, p, flat[i].environment, Context{});
+    if (!flat[i].placeholder) arranged[i] = &arrange(flat[i].view, p, flat[i].scope, Context{});
 
   // 2. Children aligned on one another; the overlay is the union of their frames.
   double gx = 0, gy = 0;
   for (size_t i = 0; i < flat.size(); ++i) {
     if (flat[i].placeholder) continue;
-    gx = std::max(gx, guide(alignment.horizontal, arranged[i].size));
-    gy = std::max(gy, guide(alignment.vertical, arranged[i].size, arranged[i]));
+    gx = std::max(gx, guide(alignment.horizontal, arranged[i]->size));
+    gy = std::max(gy, guide(alignment.vertical, arranged[i]->size, *arranged[i]));
   }
   bool first = true;
   for (size_t i = 0; i < flat.size(); ++i) {
-    ChildPlacement placement{flat[i].view, flat[i].environment, Context{}, {}, p, flat[i].wrappers, flat[i].placeholder};
+    ChildPlacement placement{flat[i].view, flat[i].scope, Context{}, {}, p, flat[i].wrappers, flat[i].placeholder};
     if (!flat[i].placeholder) {
-      placement.origin = {gx - guide(alignment.horizontal, arranged[i].size),
-                          gy - guide(alignment.vertical, arranged[i].size, arranged[i])};
-      out.size.width = std::max(out.size.width, placement.origin.x + arranged[i].size.width);
-      out.size.height = std::max(out.size.height, placement.origin.y + arranged[i].size.height);
+      placement.origin = {gx - guide(alignment.horizontal, arranged[i]->size),
+                          gy - guide(alignment.vertical, arranged[i]->size, *arranged[i])};
+      out.size.width = std::max(out.size.width, placement.origin.x + arranged[i]->size.width);
+      out.size.height = std::max(out.size.height, placement.origin.y + arranged[i]->size.height);
       if (first) {
-        out.firstBaseline = placement.origin.y + arranged[i].firstBaseline.value_or(arranged[i].size.height);
-        out.lastBaseline = placement.origin.y + arranged[i].lastBaseline.value_or(arranged[i].size.height);
+        out.firstBaseline = placement.origin.y + arranged[i]->firstBaseline.value_or(arranged[i]->size.height);
+        out.lastBaseline = placement.origin.y + arranged[i]->lastBaseline.value_or(arranged[i]->size.height);
         first = false;
       }
     }

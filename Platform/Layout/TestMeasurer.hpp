@@ -8,7 +8,7 @@
 
 namespace layout {
 
-class TestMeasurer final : public Measurer {
+class TestMeasurer : public Measurer {
  public:
   static constexpr double advance = 0.5;
   static constexpr double lineHeight = 1.2;

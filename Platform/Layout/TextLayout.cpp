@@ -25,7 +25,8 @@ constexpr double tolerance = 1e-6;
 
 }  // namespace
 
-Arrangement Engine::arrangeText(const ui::TextNode& node, const Proposal& p, const ui::Environment& env) const {
+Arrangement Engine::arrangeText(const ui::TextNode& node, const Proposal& p, const Scope& scope) const {
+  const ui::Environment& env = scope.environment;
   TextLayout text;
   text.string = ui::resolvedText(node, env.catalog.get());
   text.font = env.font;
@@ -39,7 +40,7 @@ Arrangement Engine::arrangeText(const ui::TextNode& node, const Proposal& p, con
     TextLayout t = text;
     t.scale = scale;
     t.lineLimit = lines;
-    t.measure = measurer_.measureText(t.request());
+    t.measure = measureText(t.request());
     return t;
   };
   auto fits = [&](const TextLayout& t) {

@@ -24,6 +24,9 @@ template <class T>
 std::string identityText(const T& id) {
   if constexpr (std::is_convertible_v<const T&, std::string>) {
     return std::string(id);
+  } else if constexpr (requires { id.time_since_epoch().count(); }) {
+    // A point in time: its count since the clock's epoch (seconds since 1970 for dates).
+    return formatNumber(static_cast<double>(id.time_since_epoch().count()));
   } else if constexpr (std::is_floating_point_v<T>) {
     return formatNumber(static_cast<double>(id));
   } else if constexpr (std::is_arithmetic_v<T>) {

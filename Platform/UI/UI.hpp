@@ -1,5 +1,6 @@
 #pragma once
 // The whole view toolkit in one include.
+#include "Platform/UI/ContainerBackground.hpp"
 #include "Platform/UI/Custom.hpp"
 #include "Platform/UI/Defaults.hpp"
 #include "Platform/UI/Dump.hpp"
