@@ -16,9 +16,11 @@ double points(int units) { return double(units) / PANGO_SCALE; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Faces without tabular figures get equal digits from the layout itself: each digit becomes a
-// shape as wide as the widest digit, drawn centred in that cell by the callback below.
+// shape of one cell width, drawn centred in its cell by the callback below. The cell is the
+// zero's advance, the usual width of tabular figures, widened where a digit's ink would not
+// fit it with a little room to spare (the widest advance would leave narrow digits in gaps).
 struct DigitCells {
-  double cell = 0;         // the widest digit's advance
+  double cell = 0;         // every digit's advance
   double advance[10] = {};  // each digit's own advance
   int ascent = 0, descent = 0;  // of the face's line, in Pango units
 };
@@ -71,18 +73,21 @@ const DigitCells& digitCells(const PangoFontDescription* font) {
   if (it != cache.end()) return it->second;
   thread_local ContextPtr context = makeMeasuringContext();
   DigitCells cells;
+  double widestInk = 0;
   for (int d = 0; d < 10; ++d) {
     const char text[2] = {char('0' + d), 0};
     LayoutPtr layout = plainLayout(context.get(), font, text);
-    PangoRectangle logical;
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    PangoRectangle ink, logical;
+    pango_layout_get_extents(layout.get(), &ink, &logical);
     cells.advance[d] = points(logical.width);
-    cells.cell = std::max(cells.cell, cells.advance[d]);
+    widestInk = std::max(widestInk, points(ink.width));
     if (d == 0) {
       cells.ascent = pango_layout_get_baseline(layout.get());
       cells.descent = logical.height - cells.ascent;
     }
   }
+  constexpr double inkRoom = 1.08;
+  cells.cell = std::max(cells.advance[0], widestInk * inkRoom);
   return cache.emplace(k, cells).first->second;
 }
 
