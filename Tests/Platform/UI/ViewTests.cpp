@@ -108,3 +108,24 @@ TEST(Environment, ModifiersSetTheToolkitsOwnValues) {
 
 }  // namespace
 }  // namespace ui
+
+namespace ui {
+namespace {
+
+struct Tile {
+  static constexpr std::string_view typeName = "Tile";
+  View body() const {
+    return Group({Text::verbatim("content")}).opacity(0.5).containerBackground(Color::fill(Level::tertiary), {"widget"});
+  }
+};
+
+TEST(ContainerBackground, IsFoundThroughComponentsAndModifiers) {
+  const View root = View(Tile{}).padding(4);
+  EXPECT_EQ(findContainerBackground(root, "widget"), ShapeStyle(Color::fill(Level::tertiary)));
+  EXPECT_FALSE(findContainerBackground(root, "navigation").has_value());
+  EXPECT_FALSE(findContainerBackground(Text::verbatim("bare"), "widget").has_value());
+  EXPECT_EQ(findContainerBackground(VStack({Text::verbatim("a"), root}), "widget"), ShapeStyle(Color::fill(Level::tertiary)));
+}
+
+}  // namespace
+}  // namespace ui
