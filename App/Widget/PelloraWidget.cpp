@@ -3,13 +3,14 @@
 #include "App/Widget/Kinds.hpp"
 #include "App/Widget/PelloraControls.hpp"
 #include "App/Widget/Provider.hpp"
+#include "App/Widget/Views/Layouts.hpp"
 #include "Platform/UI/View.hpp"
 
 namespace pellora {
 namespace {
 
-// What an entry shows until the widget's own views take over: its percent.
-ui::View entryView(const Entry& entry) { return ui::Text::verbatim(std::to_string(entry.percent)); }
+// The root view of each entry; it reads its family from the host's environment.
+ui::View entryView(const Entry& entry) { return PelloraWidgetView{entry}; }
 
 }  // namespace
 
