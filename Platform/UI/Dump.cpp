@@ -1,6 +1,7 @@
 #include "Platform/UI/Dump.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Platform/UI/Describe.hpp"
 #include "Platform/UI/Node.hpp"
@@ -59,6 +60,17 @@ std::string shown(const Json& value) {
   return value.serialize();
 }
 
+// A length for reading: at most three decimals, no trailing zeros.
+std::string lengthText(const Json* v) {
+  if (!v || !v->isNumber()) return "?";
+  return formatNumber(std::round(v->asNumber() * 1000) / 1000);
+}
+
+std::string rectText(const Json& r) {
+  return "(" + lengthText(r.find("x")) + ", " + lengthText(r.find("y")) + ", " + lengthText(r.find("width")) + "x" +
+         lengthText(r.find("height")) + ")";
+}
+
 void writeText(std::string& out, const Json& node, int depth) {
   const std::string indent(static_cast<size_t>(depth) * 2, ' ');
   const Json* type = node.find("type");
@@ -66,9 +78,8 @@ void writeText(std::string& out, const Json& node, int depth) {
   if (node.isObject()) {
     for (const auto& [key, value] : node.asObject()) {
       if (key == "type" || key == "modifiers" || key == "children") continue;
-      if (key == "frame" && value.isObject()) {
-        auto num = [&](const char* k) { const Json* v = value.find(k); return v && v->isNumber() ? formatNumber(v->asNumber()) : "?"; };
-        out += " @(" + num("x") + ", " + num("y") + ", " + num("width") + "x" + num("height") + ")";
+      if ((key == "frame" || key == "contentFrame") && value.isObject()) {
+        out += (key == "frame" ? " @" : " content@") + rectText(value);
         continue;
       }
       out += " " + key + "=" + shown(value);
