@@ -63,6 +63,8 @@ struct BarCase {
   double fillWidth, markerMinX;
 };
 
+void PrintTo(const BarCase& c, std::ostream* os) { *os << c.percent << "% limit " << c.limit; }
+
 class LevelBarGeometry : public LayoutTest, public ::testing::WithParamInterface<BarCase> {};
 
 TEST_P(LevelBarGeometry, PlacesTheFillAndTheMarkerByTheOfferedWidth) {

@@ -12,6 +12,8 @@ struct Case {
   TextMeasure expected;
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 // Font size 10: characters 5 wide, lines 12 high, baseline at 9.
 class TestMeasurerCase : public ::testing::TestWithParam<Case> {};
 

@@ -14,6 +14,8 @@ struct ShrinkCase {
   bool truncated;
 };
 
+void PrintTo(const ShrinkCase& c, std::ostream* os) { *os << "width " << c.width; }
+
 class OneLineText : public LayoutTest, public ::testing::WithParamInterface<ShrinkCase> {};
 
 TEST_P(OneLineText, ShrinksToItsMinimumScaleBeforeItIsCut) {

@@ -13,6 +13,8 @@ struct Case {
   const char* expected;
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.format << '"'; }
+
 class FormatC : public ::testing::TestWithParam<Case> {};
 
 TEST_P(FormatC, Substitutes) {
