@@ -107,13 +107,22 @@ INSTANTIATE_TEST_SUITE_P(Faces, MonospacedDigits,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // What the measurer says is where the backend draws: the ink of a drawn text lies inside its
-// measured box, and the box is not much larger than the ink.
+// measured box, reaches its last line, and the box is not much larger than the ink.
 TEST_F(Measurer, DrawnTextLiesInItsMeasuredBox) {
-  struct Case { const char* text; Font font; bool mono; };
-  for (const Case& c : {Case{"On battery", Font::textStyle(ui::TextStyle::caption, ui::Weight::semibold), false},
-                        Case{"71", rounded40, true},
-                        Case{"Using 6.4 W", caption, false}}) {
-    const auto box = measure(c.text, c.font, {}, {}, c.mono);
+  struct Case {
+    const char* text;
+    Font font;
+    bool mono;
+    std::optional<double> maxWidth;
+    std::optional<int> lines;
+  };
+  const Font semibold = Font::textStyle(ui::TextStyle::caption, ui::Weight::semibold);
+  for (const Case& c : {Case{"On battery", semibold, false, {}, {}},
+                        Case{"71", rounded40, true, {}, {}},
+                        Case{"Using 6.4 W", caption, false, {}, {}},
+                        Case{"History fills in over the day", caption, false, 60.0, {}},
+                        Case{"Nothing to see here at all, nothing", caption, false, 70.0, 2}}) {
+    const auto box = measure(c.text, c.font, c.maxWidth, c.lines, c.mono);
     DisplayList l;
     l.fill(Shape::rectangle({0, 0, 200, 80}), Paint::solid(RGBA{1, 1, 1, 1}));
     TextCommand t;
@@ -123,6 +132,8 @@ TEST_F(Measurer, DrawnTextLiesInItsMeasuredBox) {
     t.monospacedDigits = c.mono;
     t.paint = Paint::solid(RGBA{0, 0, 0, 1});
     t.origin = {20, 10};
+    t.maxWidth = c.maxWidth;
+    t.lineLimit = c.lines;
     l.add(t);
     const auto px = testing::renderPixels(l, {200, 80});
     const testing::Pixel white{255, 255, 255, 255};
@@ -132,6 +143,8 @@ TEST_F(Measurer, DrawnTextLiesInItsMeasuredBox) {
         << c.text << " below its box";
     EXPECT_EQ(px.countDiffering(20 + box.width + 1, 0, 200 - 21 - box.width, 80, white), 0)
         << c.text << " right of its box";
+    // Ink just above the last baseline: the drawing has as many lines as the measure.
+    EXPECT_GT(px.countDiffering(20, 10 + box.lastBaseline - 3, box.width, 2.5, white), 4) << c.text << " last line";
     testing::keepForLooking(std::string("text-") + c.text, l, {200, 80});
   }
 }
