@@ -48,25 +48,59 @@ std::string numberText(const element& e) {
   return std::string(buffer, r.ptr);
 }
 
-// Reads the fields of one JSON object; `where` prefixes every reason ("topApps[2]: ").
+// Where in the file an object stands: the top level, or one element of a list. Its text prefixes
+// every reason ("topApps[2]: ") and is only made when there is a reason: decoding a long
+// history should not cost a string per element.
+struct Place {
+  std::string_view list;  // empty at the top level
+  std::size_t index = 0;
+
+  std::string text() const {
+    if (list.empty()) return {};
+    return std::string(list) + "[" + std::to_string(index) + "]: ";
+  }
+};
+
+// The keys each kind of object defines; any other key is ignored.
+constexpr std::string_view snapshotKeys[] = {"updated", "percent", "mode", "status", "minutesLeft", "watts", "limit",
+                                             "topApps", "health", "cycles", "temperature", "adapterWatts", "insight",
+                                             "history"};
+constexpr std::string_view appKeys[] = {"name", "watts", "icon"};
+constexpr std::string_view pointKeys[] = {"t", "p"};
+constexpr std::size_t maxKeys = std::size(snapshotKeys);
+
+// Reads the fields of one JSON object. One pass over the object picks the first value of each
+// key that it defines (a later duplicate is ignored), so that a lookup is a look among a few
+// names rather than a search of the whole object.
 class Fields {
  public:
-  Fields(object obj, std::string where) : obj_(obj), where_(std::move(where)) {}
+  template <std::size_t N>
+  Fields(object obj, const std::string_view (&keys)[N], Place where) : keys_(keys), count_(N), where_(where) {
+    static_assert(N <= maxKeys);
+    for (const simdjson::dom::key_value_pair field : obj) {
+      for (std::size_t i = 0; i < N; ++i) {
+        if (!found_[i] && keys_[i] == field.key) {
+          values_[i] = field.value;
+          found_[i] = true;
+          break;
+        }
+      }
+    }
+  }
 
-  [[noreturn]] void refuse(const std::string& reason) const { throw Refusal{where_ + reason}; }
+  [[noreturn]] void refuse(const std::string& reason) const { throw Refusal{where_.text() + reason}; }
 
   // The value of a key, or nothing when it is missing or null (both mean "absent").
   std::optional<element> optional(std::string_view key) const {
-    element e;
-    if (obj_[key].get(e) != simdjson::SUCCESS) return std::nullopt;
-    if (e.type() == element_type::NULL_VALUE) return std::nullopt;
-    return e;
+    const element* e = find(key);
+    if (!e || e->type() == element_type::NULL_VALUE) return std::nullopt;
+    return *e;
   }
   element required(std::string_view key, const char* expected) const {
-    element e;
-    if (obj_[key].get(e) != simdjson::SUCCESS) refuse("missing required key \"" + std::string(key) + "\"");
-    if (e.type() == element_type::NULL_VALUE) mismatch(key, expected, e);
-    return e;
+    const element* e = find(key);
+    if (!e) refuse("missing required key \"" + std::string(key) + "\"");
+    if (e->type() == element_type::NULL_VALUE) mismatch(key, expected, *e);
+    return *e;
   }
   [[noreturn]] void mismatch(std::string_view key, const char* expected, const element& got) const {
     refuse("\"" + std::string(key) + "\" must be " + expected + ", got " +
@@ -123,25 +157,35 @@ class Fields {
   }
 
  private:
-  object obj_;
-  std::string where_;
+  const element* find(std::string_view key) const {
+    for (std::size_t i = 0; i < count_; ++i) {
+      if (keys_[i] == key) return found_[i] ? &values_[i] : nullptr;
+    }
+    return nullptr;
+  }
+
+  const std::string_view* keys_;
+  std::size_t count_;
+  element values_[maxKeys];
+  bool found_[maxKeys] = {};
+  Place where_;
 };
 
-object asObject(const element& e, const std::string& where) {
+object asObject(const element& e, const Place& where, std::string_view what) {
   if (e.type() != element_type::OBJECT) {
-    throw Refusal{where + "must be a JSON object, got " + typeName(e)};
+    throw Refusal{where.text() + std::string(what) + "must be a JSON object, got " + typeName(e)};
   }
   return object(e);
 }
 
-template <typename T, typename Read>
-std::vector<T> readList(simdjson::dom::array items, std::string_view key, Read read) {
+template <typename T, std::size_t N, typename Read>
+std::vector<T> readList(simdjson::dom::array items, std::string_view key, const std::string_view (&keys)[N], Read read) {
   std::vector<T> out;
   out.reserve(items.size());
   std::size_t index = 0;
   for (element item : items) {
-    const std::string where = std::string(key) + "[" + std::to_string(index++) + "]: ";
-    out.push_back(read(Fields(asObject(item, where), where)));
+    const Place where{key, index++};
+    out.push_back(read(Fields(asObject(item, where, ""), keys, where)));
   }
   return out;
 }
@@ -155,7 +199,7 @@ WidgetSnapshot::Point readPoint(const Fields& f) {
 }
 
 WidgetSnapshot readSnapshot(const element& root) {
-  const Fields f(asObject(root, "the snapshot "), "");
+  const Fields f(asObject(root, Place{}, "the snapshot "), snapshotKeys, Place{});
   WidgetSnapshot s;
   s.updated = dateFromSeconds(f.requiredNumber("updated"));
   s.percent = f.requiredInteger("percent");
@@ -173,14 +217,14 @@ WidgetSnapshot readSnapshot(const element& root) {
   s.minutesLeft = f.optionalInteger("minutesLeft");
   s.watts = f.optionalNumber("watts");
   s.limit = f.requiredInteger("limit");
-  s.topApps = readList<WidgetSnapshot::App>(f.array("topApps", f.required("topApps", "an array")), "topApps", readApp);
+  s.topApps = readList<WidgetSnapshot::App>(f.array("topApps", f.required("topApps", "an array")), "topApps", appKeys, readApp);
   s.health = f.optionalNumber("health");
   s.cycles = f.optionalInteger("cycles");
   s.temperature = f.optionalNumber("temperature");
   s.adapterWatts = f.optionalNumber("adapterWatts");
   s.insight = f.optionalText("insight");
   if (auto h = f.optional("history")) {
-    s.history = readList<WidgetSnapshot::Point>(f.array("history", *h), "history", readPoint);
+    s.history = readList<WidgetSnapshot::Point>(f.array("history", *h), "history", pointKeys, readPoint);
   }
   return s;
 }
