@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 
 #include "PixelProbe.hpp"
 #include "Platform/Render/ChartDrawing.hpp"
@@ -37,7 +39,26 @@ INSTANTIATE_TEST_SUITE_P(Locales, HourLabel,
                                            HourCase{"en_GB", 1765260000, "06"}),
                          [](const auto& info) { return std::string(info.param.locale) + "_" + std::to_string(info.index); });
 
-TEST(HourLabels, UserLocaleFollowsTheEnvironment) {
+// Sets the locale variables for one test and puts the old values back.
+class LocaleVariables : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* n : names) {
+      const char* v = std::getenv(n);
+      saved_.emplace_back(v ? std::optional<std::string>(v) : std::nullopt);
+    }
+  }
+  void TearDown() override {
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+      if (saved_[i]) ::setenv(names[i], saved_[i]->c_str(), 1);
+      else ::unsetenv(names[i]);
+    }
+  }
+  static constexpr const char* names[] = {"LC_ALL", "LC_TIME", "LANG"};
+  std::vector<std::optional<std::string>> saved_;
+};
+
+TEST_F(LocaleVariables, UserLocaleFollowsTheEnvironment) {
   ::setenv("LC_ALL", "", 1);
   ::setenv("LC_TIME", "de_DE.UTF-8", 1);
   ::setenv("LANG", "en_US.UTF-8", 1);
