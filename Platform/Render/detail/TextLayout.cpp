@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace render::detail {
 
@@ -162,37 +163,94 @@ FontDescriptionPtr fontDescription(const TextFont& font, double pointSize) {
   return d;
 }
 
-BuiltLayout buildLayout(PangoContext* context, const TextSpec& spec) {
-  BuiltLayout built;
-  std::string text(spec.text);
-  if (spec.lineLimit && !spec.maxWidth) built.truncated = cutParagraphs(text, std::max(*spec.lineLimit, 1));
+namespace {
 
-  built.layout.reset(pango_layout_new(context));
-  PangoLayout* layout = built.layout.get();
+// Whether equal digits come from digit shapes (a face without tabular figures).
+bool usesDigitShapes(const TextSpec& spec) {
+  return spec.monospacedDigits && spec.font.family != FontFamily::text && spec.font.family != FontFamily::monospaced;
+}
+
+// One layout of `text` as the spec asks, ellipsized by Pango when `ellipsize` is set.
+LayoutPtr layoutOf(PangoContext* context, const TextSpec& spec, const std::string& text, bool ellipsize) {
+  LayoutPtr layout(pango_layout_new(context));
+  PangoLayout* l = layout.get();
   FontDescriptionPtr font = fontDescription(spec.font, spec.pointSize);
-  pango_layout_set_font_description(layout, font.get());
-  pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-  pango_layout_set_alignment(layout, pangoAlignment(spec.alignment));
+  pango_layout_set_font_description(l, font.get());
+  pango_layout_set_text(l, text.c_str(), static_cast<int>(text.size()));
+  pango_layout_set_alignment(l, pangoAlignment(spec.alignment));
 
   AttrListPtr attrs(pango_attr_list_new());
-  if (spec.monospacedDigits) {
-    if (spec.font.family == FontFamily::text) {
-      pango_attr_list_insert(attrs.get(), pango_attr_font_features_new("tnum 1"));
-    } else if (spec.font.family != FontFamily::monospaced) {
-      addDigitShapes(attrs.get(), text, font.get());
-    }
-  }
-  pango_layout_set_attributes(layout, attrs.get());
+  if (spec.monospacedDigits && spec.font.family == FontFamily::text)
+    pango_attr_list_insert(attrs.get(), pango_attr_font_features_new("tnum 1"));
+  if (usesDigitShapes(spec)) addDigitShapes(attrs.get(), text, font.get());
+  pango_layout_set_attributes(l, attrs.get());
 
   if (spec.maxWidth) {
-    pango_layout_set_width(layout, pangoUnits(std::max(*spec.maxWidth, 0.0)));
-    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-    if (spec.lineLimit) {
-      pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
-      pango_layout_set_height(layout, -std::max(*spec.lineLimit, 1));
+    pango_layout_set_width(l, pangoUnits(std::max(*spec.maxWidth, 0.0)));
+    pango_layout_set_wrap(l, PANGO_WRAP_WORD_CHAR);
+    if (ellipsize && spec.lineLimit) {
+      pango_layout_set_ellipsize(l, PANGO_ELLIPSIZE_END);
+      pango_layout_set_height(l, -std::max(*spec.lineLimit, 1));
     }
   }
-  if (pango_layout_is_ellipsized(layout)) built.truncated = true;
+  return layout;
+}
+
+bool fitsLimit(PangoLayout* layout, const TextSpec& spec) {
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  return pango_layout_get_line_count(layout) <= std::max(*spec.lineLimit, 1) &&
+         logical.width <= pangoUnits(std::max(*spec.maxWidth, 0.0));
+}
+
+// Pango would give the ellipsis of a text of digit shapes the shape of the digit it replaces,
+// and then cannot make the line shorter; so such texts are cut here instead: the longest start,
+// at a character boundary, that fits the line limit with "…" after it.
+BuiltLayout cutWithEllipsis(PangoContext* context, const TextSpec& spec, const std::string& text) {
+  BuiltLayout built;
+  built.layout = layoutOf(context, spec, text, false);
+  if (fitsLimit(built.layout.get(), spec)) return built;
+
+  int count = 0;
+  const PangoLogAttr* attrs = pango_layout_get_log_attrs_readonly(built.layout.get(), &count);
+  std::vector<std::size_t> cuts;  // byte offsets of the character boundaries, in order
+  const char* begin = text.c_str();
+  const char* p = begin;
+  for (int i = 0; i < count; ++i) {
+    if (attrs[i].is_cursor_position) cuts.push_back(std::size_t(p - begin));
+    if (*p == 0) break;
+    p = g_utf8_next_char(p);
+  }
+  auto candidate = [&](std::size_t cut) {
+    std::string t = text.substr(0, cut);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\n')) t.pop_back();
+    return t + "\u2026";
+  };
+  // Between the empty start (just "…") and the whole text, which did not fit.
+  std::size_t lo = 0, hi = cuts.empty() ? 0 : cuts.size() - 1;
+  LayoutPtr best = layoutOf(context, spec, candidate(0), false);
+  while (lo + 1 < hi) {
+    const std::size_t mid = (lo + hi) / 2;
+    LayoutPtr l = layoutOf(context, spec, candidate(cuts[mid]), false);
+    if (fitsLimit(l.get(), spec)) { lo = mid; best = std::move(l); }
+    else hi = mid;
+  }
+  built.layout = std::move(best);
+  built.truncated = true;
+  return built;
+}
+
+}  // namespace
+
+BuiltLayout buildLayout(PangoContext* context, const TextSpec& spec) {
+  std::string text(spec.text);
+  bool cut = false;
+  if (spec.lineLimit && !spec.maxWidth) cut = cutParagraphs(text, std::max(*spec.lineLimit, 1));
+  if (usesDigitShapes(spec) && spec.maxWidth && spec.lineLimit) return cutWithEllipsis(context, spec, text);
+
+  BuiltLayout built;
+  built.layout = layoutOf(context, spec, text, true);
+  built.truncated = cut || pango_layout_is_ellipsized(built.layout.get());
   return built;
 }
 

@@ -100,6 +100,21 @@ TEST_P(MonospacedDigits, MakeOnesAsWideAsEights) {
   EXPECT_DOUBLE_EQ(measure("111", f, {}, {}, true).height, measure("111", f).height) << "lines keep their height";
 }
 
+TEST_P(MonospacedDigits, AreCutToTheWidthLikeOtherText) {
+  const Font f = GetParam().font;
+  const auto full = measure("100 and 200", f, {}, {}, true);
+  const auto cut = measure("100 and 200", f, full.width * 0.6, 1, true);
+  EXPECT_TRUE(cut.truncated);
+  EXPECT_EQ(cut.lineCount, 1);
+  EXPECT_LE(cut.width, full.width * 0.6 + 1e-9);
+  EXPECT_GT(cut.width, full.width * 0.2);
+  const auto wrapped = measure("100 and 200", f, full.width * 0.6, std::nullopt, true);
+  EXPECT_GE(wrapped.lineCount, 2);
+  EXPECT_FALSE(wrapped.truncated);
+  const auto fits = measure("100", f, full.width, 1, true);
+  EXPECT_FALSE(fits.truncated);
+}
+
 INSTANTIATE_TEST_SUITE_P(Faces, MonospacedDigits,
                          ::testing::Values(DigitCase{"text", Font::textStyle(ui::TextStyle::caption2)},
                                            DigitCase{"rounded", rounded40},
