@@ -123,6 +123,9 @@ void drawList(cairo_t* cr, const DisplayList& list) {
     }
   }
 
+  // Groups and clips stay open from their push to their pop, across commands, so they keep
+  // a stack of their own instead of a scope: a group is Cairo's pushed group, a clip a saved
+  // state that its pop restores.
   enum class Open { opacity, clip };
   struct Group { Open kind; double opacity; };
   std::vector<Group> open;
@@ -134,7 +137,7 @@ void drawList(cairo_t* cr, const DisplayList& list) {
       cairo_restore(cr);
     }
   };
-  auto pop = [&](Open) {
+  auto pop = [&] {
     close(open.back());
     open.pop_back();
   };
@@ -161,14 +164,14 @@ void drawList(cairo_t* cr, const DisplayList& list) {
           cairo_push_group(cr);
           open.push_back({Open::opacity, c.opacity});
         },
-        [&](const PopOpacityCommand&) { pop(Open::opacity); },
+        [&](const PopOpacityCommand&) { pop(); },
         [&](const PushClipCommand& c) {
           cairo_save(cr);
           addShape(cr, c.shape);
           cairo_clip(cr);
           open.push_back({Open::clip, 1});
         },
-        [&](const PopClipCommand&) { pop(Open::clip); },
+        [&](const PopClipCommand&) { pop(); },
     }, command);
   }
   while (!open.empty()) {
