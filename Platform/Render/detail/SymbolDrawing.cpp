@@ -68,11 +68,11 @@ void fillRounded(cairo_t* cr, const ui::Rect& r, double radius) {
 
 struct BatteryParts {
   ui::Rect body;  // the outline's centre line
-  ui::Rect inner;  // where the charge goes
+  ui::Rect inner;  // where the level fill goes
   double line = 1;
 };
 
-// A horizontal battery: outline, a terminal at its right end; returns where the charge goes.
+// A horizontal battery: outline, a terminal at its right end; returns where the level fill goes.
 BatteryParts drawBatteryCase(cairo_t* cr, const ui::Rect& r, int weight) {
   const double h = r.height;
   const double line = 0.1 * h * weightFactor(weight);
@@ -100,7 +100,7 @@ void drawBattery(cairo_t* cr, const ui::Rect& r, double level, int weight) {
 void drawBatteryBolt(cairo_t* cr, const ui::Rect& r, int weight) {
   const BatteryParts p = drawBatteryCase(cr, r, weight);
   fillRounded(cr, p.inner, 0.14 * r.height);
-  // The bolt, separated from the charge by a cut the colour of what lies behind.
+  // The bolt, separated from the fill by a cut the colour of what lies behind.
   const double bh = r.height * 0.95, bw = bh * 0.62;
   const ui::Rect bolt{p.body.midX() - bw / 2, r.midY() - bh / 2, bw, bh};
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);

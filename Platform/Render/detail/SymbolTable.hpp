@@ -9,7 +9,7 @@ enum class SymbolArt {
   glyph,            // a Material Icons glyph, filled
   glyphOutline,     // the same glyph's outline, stroked
   battery,          // a horizontal battery filled to `level`
-  batteryBolt,      // a full battery with a bolt cut into its charge
+  batteryBolt,      // a full battery with a bolt cut into its fill
   batteryBlock,     // a battery block with a bolt cut out of it
   batteryBlockOutline,
   dashedApp,        // a dashed rounded square

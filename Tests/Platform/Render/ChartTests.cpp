@@ -84,8 +84,8 @@ TEST(HourLabels, MarksFallOnTheClocksMultiplesOfTheStride) {
   EXPECT_TRUE(utc.marks(to, from, 6).empty());
 }
 
-// A day's charge drawn as the large widget draws it, on white, with a rule at 80.
-ChartPlot dayOfCharge() {
+// A day of levels drawn as a widget draws it, on white, with a rule at 80.
+ChartPlot dayOfLevels() {
   ChartPlot plot;
   const double t0 = 1765260000;
   const double ps[] = {35, 30, 26, 40, 62, 78, 80, 80, 74, 61};
@@ -118,7 +118,7 @@ class ChartDrawing : public ::testing::Test {
 };
 
 TEST_F(ChartDrawing, TheLinesGreenRunsThroughEveryPoint) {
-  const ChartPlot plot = dayOfCharge();
+  const ChartPlot plot = dayOfLevels();
   const auto px = draw(plot, "chart-day");
   const ui::Rect p = plotRect(plot, frame, measurer);
   EXPECT_LT(p.height, frame.height) << "the labels take a band below the plot";
@@ -132,8 +132,8 @@ TEST_F(ChartDrawing, TheLinesGreenRunsThroughEveryPoint) {
 }
 
 TEST_F(ChartDrawing, TheAreaFadesTowardsTheBaseline) {
-  const auto px = draw(dayOfCharge(), "chart-area");
-  const ui::Rect p = plotRect(dayOfCharge(), frame, measurer);
+  const auto px = draw(dayOfLevels(), "chart-area");
+  const ui::Rect p = plotRect(dayOfLevels(), frame, measurer);
   // Under the 80 % plateau (at 6 to 7 hours), near the top and near the bottom of the area.
   const double x = p.x + p.width * 6.5 / 9;
   const Pixel high = px.at(x, p.maxY() - 0.7 * p.height), low = px.at(x, p.maxY() - 0.05 * p.height);
@@ -142,7 +142,7 @@ TEST_F(ChartDrawing, TheAreaFadesTowardsTheBaseline) {
 }
 
 TEST_F(ChartDrawing, LabelsAndRuleAreDrawn) {
-  const ChartPlot plot = dayOfCharge();
+  const ChartPlot plot = dayOfLevels();
   const DisplayList l = drawChart(plot, frame, measurer);
   int texts = 0, dashed = 0;
   for (const auto& c : l.commands()) {
@@ -166,7 +166,7 @@ TEST_F(ChartDrawing, LabelsAndRuleAreDrawn) {
 }
 
 TEST_F(ChartDrawing, ValuesOutsideTheDomainKeepTheScale) {
-  ChartPlot plot = dayOfCharge();
+  ChartPlot plot = dayOfLevels();
   plot.points = {{0, -20}, {1, 150}};
   plot.xLabels.clear();
   const auto px = draw(plot, "chart-outside");
@@ -175,7 +175,7 @@ TEST_F(ChartDrawing, ValuesOutsideTheDomainKeepTheScale) {
 }
 
 TEST_F(ChartDrawing, AHugeSeriesIsThinnedToThePixelColumns) {
-  ChartPlot plot = dayOfCharge();
+  ChartPlot plot = dayOfLevels();
   plot.points.clear();
   for (int i = 0; i < 200000; ++i) plot.points.push_back({double(i), 50 + 30 * std::sin(i / 5000.0)});
   const DisplayList l = drawChart(plot, frame, measurer, 2);
@@ -187,7 +187,7 @@ TEST_F(ChartDrawing, AHugeSeriesIsThinnedToThePixelColumns) {
 }
 
 TEST_F(ChartDrawing, FewerThanTwoPointsDrawNoSeries) {
-  ChartPlot plot = dayOfCharge();
+  ChartPlot plot = dayOfLevels();
   plot.points.resize(1);
   const DisplayList l = drawChart(plot, frame, measurer);
   for (const auto& c : l.commands())

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         SeriesCase{"jump_after_flat", {{0, 50}, {30, 50}, {31, 100}, {60, 100}}},
         SeriesCase{"uneven_steps", {{0, 0}, {1, 40}, {50, 45}, {51, 90}, {100, 91}}},
         SeriesCase{"repeated_x", {{0, 10}, {10, 40}, {10, 60}, {20, 70}}},
-        SeriesCase{"charge_day", {{0, 80}, {3, 76}, {6, 71}, {9, 66}, {12, 80}, {15, 90}, {18, 90}, {21, 70}}}),
+        SeriesCase{"daily_level", {{0, 80}, {3, 76}, {6, 71}, {9, 66}, {12, 80}, {15, 90}, {18, 90}, {21, 70}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Monotone, TangentsAreFlatAtTurnsAndPlateaus) {

@@ -29,8 +29,8 @@ class Measurer : public ::testing::Test {
 };
 
 TEST_F(Measurer, ALongerTextIsWider) {
-  const auto shorter = measure("Using power");
-  const auto longer = measure("Using power, and then some more");
+  const auto shorter = measure("Using space");
+  const auto longer = measure("Using space, and then some more");
   EXPECT_GT(longer.width, shorter.width);
   EXPECT_DOUBLE_EQ(longer.height, shorter.height);
   EXPECT_EQ(shorter.lineCount, 1);
@@ -38,7 +38,7 @@ TEST_F(Measurer, ALongerTextIsWider) {
 }
 
 TEST_F(Measurer, OneLineHasItsBaselineInsideItsHeight) {
-  const auto one = measure("Open Pellora to start");
+  const auto one = measure("Open the app to start");
   EXPECT_GT(one.firstBaseline, one.height / 2);
   EXPECT_LT(one.firstBaseline, one.height);
   EXPECT_DOUBLE_EQ(one.firstBaseline, one.lastBaseline);
@@ -46,7 +46,7 @@ TEST_F(Measurer, OneLineHasItsBaselineInsideItsHeight) {
 }
 
 TEST_F(Measurer, WrappingAtAWidthAddsLines) {
-  const std::string text = "History fills in over the day";
+  const std::string text = "Lines fill in over the day";
   const auto free = measure(text);
   const auto wrapped = measure(text, caption, free.width / 2);
   EXPECT_GE(wrapped.lineCount, 2);
@@ -57,7 +57,7 @@ TEST_F(Measurer, WrappingAtAWidthAddsLines) {
 }
 
 TEST_F(Measurer, ALineLimitOfOneTruncatesWithAnEllipsis) {
-  const std::string text = "A long insight about the battery that cannot fit";
+  const std::string text = "A long line of advice that cannot fit in its place";
   const auto free = measure(text);
   const auto cut = measure(text, caption, free.width / 3, 1);
   EXPECT_EQ(cut.lineCount, 1);
@@ -132,10 +132,10 @@ TEST_F(Measurer, DrawnTextLiesInItsMeasuredBox) {
     std::optional<int> lines;
   };
   const Font semibold = Font::textStyle(ui::TextStyle::caption, ui::Weight::semibold);
-  for (const Case& c : {Case{"On battery", semibold, false, {}, {}},
+  for (const Case& c : {Case{"On the road", semibold, false, {}, {}},
                         Case{"71", rounded40, true, {}, {}},
-                        Case{"Using 6.4 W", caption, false, {}, {}},
-                        Case{"History fills in over the day", caption, false, 60.0, {}},
+                        Case{"Using 6.4 MB", caption, false, {}, {}},
+                        Case{"Lines fill in over the day", caption, false, 60.0, {}},
                         Case{"Nothing to see here at all, nothing", caption, false, 70.0, 2}}) {
     const auto box = measure(c.text, c.font, c.maxWidth, c.lines, c.mono);
     DisplayList l;

@@ -64,7 +64,7 @@ TEST(Symbols, EveryNameDrawsItsOwnPicture) {
   EXPECT_EQ(pictures.size(), knownSymbols().size());
 }
 
-// The more charge a battery level names, the more of its box is inked.
+// The higher the level a battery symbol names, the more of its box is inked.
 TEST(Symbols, BatteryLevelsShowTheirLevel) {
   int previous = -1;
   for (const char* name : {"battery.0percent", "battery.25percent", "battery.50percent", "battery.75percent",
