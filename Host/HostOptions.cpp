@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "App/Widget/SandboxedFiles.hpp"
 #include "PelloraShared/Clock.hpp"
 #include "PelloraShared/UserDatabase.hpp"
 #include "Platform/Foundation/Clock.hpp"
@@ -102,6 +103,8 @@ void apply(const GlobalOptions& options) {
       return std::optional(pellora::UserDatabaseEntry{home});
     });
   }
+  // The extension reads only what its sandbox grants: the store's folder below that home.
+  pellora::confineSnapshotReads();
   if (options.now) {
     fnd::Clock::setFixed(*options.now);
   } else {

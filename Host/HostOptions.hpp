@@ -25,8 +25,9 @@ struct GlobalOptions {
 // once the command line is parsed. Unusable values are usage errors of the parser.
 void addGlobalOptions(CLI::App& program, GlobalOptions& options);
 
-// Puts the options in place: the user database's home directory, the platform's clock (which
-// the shared module's clock follows too, so the placeholder is dated by it), the system version.
+// Puts the options in place: the user database's home directory, the widget's sandbox over the
+// store's folder below it, the platform's clock (which the shared module's clock follows too,
+// so the placeholder is dated by it), the system version.
 void apply(const GlobalOptions& options);
 
 // "--now" values: seconds since 1970 ("1765274400", "1765274400.5", "-60") or ISO 8601 with a

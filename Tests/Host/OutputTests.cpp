@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <simdjson.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,19 @@ TEST_F(OutputTest, TimelineWithASnapshot) {
   const dom::object reload = t["reload"];
   EXPECT_EQ(std::string_view(reload["policy"]), "atEnd");
   EXPECT_EQ(reload.size(), 1u);
+}
+
+TEST_F(OutputTest, ReadsOnlyWhatTheSandboxGrants) {
+  // A snapshot file that links to a good snapshot outside the store's folder is not read.
+  const std::filesystem::path outside = scratch() / "elsewhere.json";
+  snapshot(72, 80, 0).save(outside);
+  const std::filesystem::path file =
+      home() + "/Library/Application Support/Pellora/Widget/snapshot.json";
+  std::filesystem::create_directories(file.parent_path());
+  std::filesystem::create_symlink(outside, file);
+  const dom::element t = json({"timeline"});
+  EXPECT_EQ(t["entries"].get_array().size(), 1u);
+  EXPECT_EQ(bool(json({"controls"})["controls"].at(0)["isOn"]), false);
 }
 
 TEST_F(OutputTest, TimelineAsText) {
