@@ -9,7 +9,7 @@ namespace pellora {
 namespace {
 
 // The two buttons differ in nothing but these values.
-struct ButtonSpec {
+struct ButtonValues {
   const char* command;
   const char* labelText;
   const char* labelSymbol;
@@ -17,16 +17,16 @@ struct ButtonSpec {
   const char* description;
 };
 
-wk::StaticControlConfiguration buttonConfiguration(std::string kind, const ButtonSpec& spec) {
+wk::StaticControlConfiguration buttonConfiguration(std::string kind, const ButtonValues& values) {
   return wk::StaticControlConfiguration(
              std::move(kind),
-             [spec] {
-               return wk::ControlWidgetButton(OpenPelloraLinkIntent(spec.command), [spec] {
-                 return wk::Label(spec.labelText, spec.labelSymbol);
+             [values] {
+               return wk::ControlWidgetButton(OpenPelloraLinkIntent(values.command), [values] {
+                 return wk::Label(values.labelText, values.labelSymbol);
                });
              })
-      .displayName(spec.displayName)
-      .description(spec.description);
+      .displayName(values.displayName)
+      .description(values.description);
 }
 
 }  // namespace
