@@ -11,5 +11,6 @@ void addTimelineCommand(CLI::App& program, CommandRegistry& registry);
 void addPreviewCommands(CLI::App& program, CommandRegistry& registry);  // preview, placeholder
 void addControlsCommand(CLI::App& program, CommandRegistry& registry);
 void addPressCommand(CLI::App& program, CommandRegistry& registry);
+void addWatchCommand(CLI::App& program, CommandRegistry& registry);
 
 }  // namespace host

@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
   host::addPreviewCommands(program, registry);
   host::addControlsCommand(program, registry);
   host::addPressCommand(program, registry);
+  host::addWatchCommand(program, registry);
 
   try {
     program.parse(argc, argv);
