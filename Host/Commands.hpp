@@ -11,6 +11,9 @@ void addTimelineCommand(CLI::App& program, CommandRegistry& registry);
 void addPreviewCommands(CLI::App& program, CommandRegistry& registry);  // preview, placeholder
 void addControlsCommand(CLI::App& program, CommandRegistry& registry);
 void addPressCommand(CLI::App& program, CommandRegistry& registry);
+void addRenderCommand(CLI::App& program, CommandRegistry& registry);
+void addTreeCommand(CLI::App& program, CommandRegistry& registry);
+void addCheckCommand(CLI::App& program, CommandRegistry& registry);
 void addWatchCommand(CLI::App& program, CommandRegistry& registry);
 
 }  // namespace host

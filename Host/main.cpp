@@ -78,6 +78,9 @@ int main(int argc, char** argv) {
   host::addPreviewCommands(program, registry);
   host::addControlsCommand(program, registry);
   host::addPressCommand(program, registry);
+  host::addRenderCommand(program, registry);
+  host::addTreeCommand(program, registry);
+  host::addCheckCommand(program, registry);
   host::addWatchCommand(program, registry);
 
   try {

@@ -17,7 +17,7 @@ constexpr double wellDiameter = 40;
 constexpr double wellToText = 10;
 constexpr double titleToValue = 1;
 
-const ui::Font symbolFont = ui::Font::system(17, ui::Weight::semibold);
+const ui::Font symbolFont = ui::Font::system(18, ui::Weight::semibold);
 const ui::Font titleFont = ui::Font::system(13, ui::Weight::semibold);
 const ui::Font valueFont = ui::Font::system(11, ui::Weight::regular);
 

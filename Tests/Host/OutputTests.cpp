@@ -206,23 +206,4 @@ TEST_F(OutputTest, TheClockAcceptsSecondsAndZonedTimes) {
   }
 }
 
-TEST_F(OutputTest, DemoPrintsThePlaceholderAndTwelveProjections) {
-  const hosttest::Outcome r = runAtHome({"demo"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  const std::string firstLine = r.out.substr(0, r.out.find('\n'));
-  const pellora::DecodeResult d = pellora::decodeSnapshot(firstLine);
-  ASSERT_TRUE(d.snapshot.has_value()) << d.error;
-  EXPECT_EQ(pellora::secondsSince1970(d.snapshot->updated), now);
-  EXPECT_NE(r.out.find("+ 0 min  2025-12-09T10:00:00Z (1765274400)  72%"), std::string::npos);
-  EXPECT_NE(r.out.find("+55 min  2025-12-09T10:55:00Z (1765277700)  60%"), std::string::npos)
-      << r.out;
-
-  const dom::element demo = json({"demo"});
-  EXPECT_EQ(decoded(demo["snapshot"]), *d.snapshot);
-  const dom::array projection = demo["projection"];
-  ASSERT_EQ(projection.size(), 12u);
-  EXPECT_EQ(int64_t(projection.at(11)["percent"]), 60);
-  EXPECT_EQ(double(projection.at(11)["date"]), now + 3300);
-}
-
 }  // namespace
