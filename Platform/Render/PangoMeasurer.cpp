@@ -14,9 +14,9 @@ PangoMeasurer::PangoMeasurer() : impl_(std::make_unique<Impl>()) {}
 PangoMeasurer::~PangoMeasurer() = default;
 
 layout::TextMeasure PangoMeasurer::measureText(const layout::TextRequest& request) const {
-  detail::TextSpec spec{request.text,     textFont(request.font), request.font.pointSize() * request.scale,
+  detail::TextSpec textSpec{request.text,     textFont(request.font), request.font.pointSize() * request.scale,
                         request.monospacedDigits, request.maxWidth, request.lineLimit, request.alignment};
-  return detail::measure(detail::buildLayout(impl_->context.get(), spec));
+  return detail::measure(detail::buildLayout(impl_->context.get(), textSpec));
 }
 
 layout::SymbolMeasure PangoMeasurer::measureSymbol(std::string_view systemName, const ui::Font& font) const {

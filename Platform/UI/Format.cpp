@@ -31,11 +31,11 @@ double asDouble(const FormatArgument& a) {
 std::string asText(const FormatArgument& a);
 
 template <class T>
-std::string printf1(const std::string& spec, T value) {
-  int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+std::string printf1(const std::string& format, T value) {
+  int n = std::snprintf(nullptr, 0, format.c_str(), value);
   if (n <= 0) return {};
   std::string out(static_cast<size_t>(n), '\0');
-  std::snprintf(out.data(), out.size() + 1, spec.c_str(), value);
+  std::snprintf(out.data(), out.size() + 1, format.c_str(), value);
   return out;
 }
 

@@ -98,8 +98,8 @@ void drawText(cairo_t* cr, const TextCommand& t) {
   SavedState state(cr);
   ContextPtr context(pango_cairo_create_context(cr));
   configureContext(context.get());
-  TextSpec spec{t.text, t.font, t.size * t.scale, t.monospacedDigits, t.maxWidth, t.lineLimit, t.alignment};
-  BuiltLayout built = buildLayout(context.get(), spec);
+  TextSpec textSpec{t.text, t.font, t.size * t.scale, t.monospacedDigits, t.maxWidth, t.lineLimit, t.alignment};
+  BuiltLayout built = buildLayout(context.get(), textSpec);
   setPaint(cr, t.paint);
   cairo_move_to(cr, t.origin.x - leftOffset(built.layout.get()), t.origin.y);
   pango_cairo_show_layout(cr, built.layout.get());

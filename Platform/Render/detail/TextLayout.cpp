@@ -166,50 +166,50 @@ FontDescriptionPtr fontDescription(const TextFont& font, double pointSize) {
 namespace {
 
 // Whether equal digits come from digit shapes (a face without tabular figures).
-bool usesDigitShapes(const TextSpec& spec) {
-  return spec.monospacedDigits && spec.font.family != FontFamily::text && spec.font.family != FontFamily::monospaced;
+bool usesDigitShapes(const TextSpec& textSpec) {
+  return textSpec.monospacedDigits && textSpec.font.family != FontFamily::text && textSpec.font.family != FontFamily::monospaced;
 }
 
-// One layout of `text` as the spec asks, ellipsized by Pango when `ellipsize` is set.
-LayoutPtr layoutOf(PangoContext* context, const TextSpec& spec, const std::string& text, bool ellipsize) {
+// One layout of `text` as asked, ellipsized by Pango when `ellipsize` is set.
+LayoutPtr layoutOf(PangoContext* context, const TextSpec& textSpec, const std::string& text, bool ellipsize) {
   LayoutPtr layout(pango_layout_new(context));
   PangoLayout* l = layout.get();
-  FontDescriptionPtr font = fontDescription(spec.font, spec.pointSize);
+  FontDescriptionPtr font = fontDescription(textSpec.font, textSpec.pointSize);
   pango_layout_set_font_description(l, font.get());
   pango_layout_set_text(l, text.c_str(), static_cast<int>(text.size()));
-  pango_layout_set_alignment(l, pangoAlignment(spec.alignment));
+  pango_layout_set_alignment(l, pangoAlignment(textSpec.alignment));
 
   AttrListPtr attrs(pango_attr_list_new());
-  if (spec.monospacedDigits && spec.font.family == FontFamily::text)
+  if (textSpec.monospacedDigits && textSpec.font.family == FontFamily::text)
     pango_attr_list_insert(attrs.get(), pango_attr_font_features_new("tnum 1"));
-  if (usesDigitShapes(spec)) addDigitShapes(attrs.get(), text, font.get());
+  if (usesDigitShapes(textSpec)) addDigitShapes(attrs.get(), text, font.get());
   pango_layout_set_attributes(l, attrs.get());
 
-  if (spec.maxWidth) {
-    pango_layout_set_width(l, pangoUnits(std::max(*spec.maxWidth, 0.0)));
+  if (textSpec.maxWidth) {
+    pango_layout_set_width(l, pangoUnits(std::max(*textSpec.maxWidth, 0.0)));
     pango_layout_set_wrap(l, PANGO_WRAP_WORD_CHAR);
-    if (ellipsize && spec.lineLimit) {
+    if (ellipsize && textSpec.lineLimit) {
       pango_layout_set_ellipsize(l, PANGO_ELLIPSIZE_END);
-      pango_layout_set_height(l, -std::max(*spec.lineLimit, 1));
+      pango_layout_set_height(l, -std::max(*textSpec.lineLimit, 1));
     }
   }
   return layout;
 }
 
-bool fitsLimit(PangoLayout* layout, const TextSpec& spec) {
+bool fitsLimit(PangoLayout* layout, const TextSpec& textSpec) {
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
-  return pango_layout_get_line_count(layout) <= std::max(*spec.lineLimit, 1) &&
-         logical.width <= pangoUnits(std::max(*spec.maxWidth, 0.0));
+  return pango_layout_get_line_count(layout) <= std::max(*textSpec.lineLimit, 1) &&
+         logical.width <= pangoUnits(std::max(*textSpec.maxWidth, 0.0));
 }
 
 // Pango would give the ellipsis of a text of digit shapes the shape of the digit it replaces,
 // and then cannot make the line shorter; so such texts are cut here instead: the longest start,
 // at a character boundary, that fits the line limit with "…" after it.
-BuiltLayout cutWithEllipsis(PangoContext* context, const TextSpec& spec, const std::string& text) {
+BuiltLayout cutWithEllipsis(PangoContext* context, const TextSpec& textSpec, const std::string& text) {
   BuiltLayout built;
-  built.layout = layoutOf(context, spec, text, false);
-  if (fitsLimit(built.layout.get(), spec)) return built;
+  built.layout = layoutOf(context, textSpec, text, false);
+  if (fitsLimit(built.layout.get(), textSpec)) return built;
 
   int count = 0;
   const PangoLogAttr* attrs = pango_layout_get_log_attrs_readonly(built.layout.get(), &count);
@@ -228,11 +228,11 @@ BuiltLayout cutWithEllipsis(PangoContext* context, const TextSpec& spec, const s
   };
   // Between the empty start (just "…") and the whole text, which did not fit.
   std::size_t lo = 0, hi = cuts.empty() ? 0 : cuts.size() - 1;
-  LayoutPtr best = layoutOf(context, spec, candidate(0), false);
+  LayoutPtr best = layoutOf(context, textSpec, candidate(0), false);
   while (lo + 1 < hi) {
     const std::size_t mid = (lo + hi) / 2;
-    LayoutPtr l = layoutOf(context, spec, candidate(cuts[mid]), false);
-    if (fitsLimit(l.get(), spec)) { lo = mid; best = std::move(l); }
+    LayoutPtr l = layoutOf(context, textSpec, candidate(cuts[mid]), false);
+    if (fitsLimit(l.get(), textSpec)) { lo = mid; best = std::move(l); }
     else hi = mid;
   }
   built.layout = std::move(best);
@@ -242,14 +242,14 @@ BuiltLayout cutWithEllipsis(PangoContext* context, const TextSpec& spec, const s
 
 }  // namespace
 
-BuiltLayout buildLayout(PangoContext* context, const TextSpec& spec) {
-  std::string text(spec.text);
+BuiltLayout buildLayout(PangoContext* context, const TextSpec& textSpec) {
+  std::string text(textSpec.text);
   bool cut = false;
-  if (spec.lineLimit && !spec.maxWidth) cut = cutParagraphs(text, std::max(*spec.lineLimit, 1));
-  if (usesDigitShapes(spec) && spec.maxWidth && spec.lineLimit) return cutWithEllipsis(context, spec, text);
+  if (textSpec.lineLimit && !textSpec.maxWidth) cut = cutParagraphs(text, std::max(*textSpec.lineLimit, 1));
+  if (usesDigitShapes(textSpec) && textSpec.maxWidth && textSpec.lineLimit) return cutWithEllipsis(context, textSpec, text);
 
   BuiltLayout built;
-  built.layout = layoutOf(context, spec, text, true);
+  built.layout = layoutOf(context, textSpec, text, true);
   built.truncated = cut || pango_layout_is_ellipsized(built.layout.get());
   return built;
 }

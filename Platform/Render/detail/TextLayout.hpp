@@ -30,7 +30,7 @@ struct BuiltLayout {
   LayoutPtr layout;
   bool truncated = false;  // cut by the line limit or the width
 };
-BuiltLayout buildLayout(PangoContext* context, const TextSpec& spec);
+BuiltLayout buildLayout(PangoContext* context, const TextSpec& textSpec);
 
 layout::TextMeasure measure(const BuiltLayout& built);
 // How far the laid-out lines start to the right of the layout's own origin.
