@@ -84,8 +84,8 @@ class Loop {
 
     for (;;) {
       pollfd fds[2] = {{signals.fd(), POLLIN, 0}, {folder ? folder->fd() : -1, POLLIN, 0}};
-      const int wait = waitMilliseconds(schedule_.next(fnd::Clock::now()), fnd::Clock::now(),
-                                        settings_.speed);
+      const fnd::Date before = fnd::Clock::now();
+      const int wait = waitMilliseconds(schedule_.next(before), before, settings_.speed);
       if (::poll(fds, 2, wait) < 0 && errno != EINTR) {
         throw std::system_error(errno, std::generic_category(), "cannot wait for events");
       }
