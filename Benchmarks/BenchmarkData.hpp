@@ -12,12 +12,13 @@
 
 namespace bench {
 
-// The placeholder with `points` history samples (half an hour apart) and `apps` applications.
-inline pellora::WidgetSnapshot sizedSnapshot(int points, int apps) {
+// The placeholder with `points` history samples (`spacing` seconds apart, half an hour unless
+// told) and `apps` applications.
+inline pellora::WidgetSnapshot sizedSnapshot(int points, int apps, double spacing = 1800) {
   pellora::WidgetSnapshot s = pellora::WidgetSnapshot::placeholder();
   s.history.emplace();
   for (int i = 0; i < points; ++i) {
-    s.history->push_back({.t = s.updated - pellora::Seconds{1800.0 * (points - 1 - i)}, .p = 20 + (i * 7) % 80});
+    s.history->push_back({.t = s.updated - pellora::Seconds{spacing * (points - 1 - i)}, .p = 20 + (i * 7) % 80});
   }
   s.topApps.clear();
   for (int i = 0; i < apps; ++i) {

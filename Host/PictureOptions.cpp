@@ -22,24 +22,35 @@ std::optional<wk::WidgetFamily> familyNamed(std::string_view name) {
   return std::nullopt;
 }
 
-void addPictureOptions(CLI::App& command, PictureOptions& options) {
+std::vector<wk::WidgetFamily> familiesNamed(std::string_view name) {
+  if (name == "all") return {std::begin(desktopFamilies), std::end(desktopFamilies)};
+  if (const auto family = familyNamed(name)) return {*family};
+  return {};
+}
+
+CLI::Validator positiveNumber(double largest, const std::string& what) {
+  return CLI::Validator(
+      [largest, what](std::string& text) -> std::string {
+        double value = 0;
+        const char* last = text.data() + text.size();
+        const auto [end, ec] = std::from_chars(text.data(), last, value);
+        if (ec == std::errc{} && end == last && std::isfinite(value) && value > 0 && value <= largest) return {};
+        return "\"" + text + "\" is not " + what;
+      },
+      "", "");
+}
+
+void addAppearanceAndScaleOptions(CLI::App& command, PictureOptions& options) {
   command.add_option("--appearance", options.appearance, "Light or dark (default: light)")
       ->type_name("light|dark")
       ->check(CLI::IsMember({"light", "dark"}).description(""));
   command.add_option("--scale", options.scale, "PNG pixels per point, above 0 and up to 8 (default: 2)")
       ->type_name("S")
-      ->check(CLI::Validator(
-          [](std::string& text) -> std::string {
-            double value = 0;
-            const char* last = text.data() + text.size();
-            const auto [end, ec] = std::from_chars(text.data(), last, value);
-            if (ec == std::errc{} && end == last && std::isfinite(value) && value > 0 &&
-                value <= largestScale) {
-              return {};
-            }
-            return "\"" + text + "\" is not a scale above 0 and up to 8";
-          },
-          "", ""));
+      ->check(positiveNumber(largestScale, "a scale above 0 and up to 8"));
+}
+
+void addPictureOptions(CLI::App& command, PictureOptions& options) {
+  addAppearanceAndScaleOptions(command, options);
   command
       .add_option_function<std::string>(
           "--format", [&options](const std::string& f) { options.format = f; },

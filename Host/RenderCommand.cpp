@@ -69,12 +69,7 @@ void renderControl(const RenderArguments& args, const GlobalOptions& options) {
 
 void renderWidget(const RenderArguments& args, const GlobalOptions& options) {
   const bool all = args.family == "all";
-  std::vector<wk::WidgetFamily> families;
-  if (all) {
-    families.assign(std::begin(desktopFamilies), std::end(desktopFamilies));
-  } else {
-    families.push_back(*familyNamed(args.family));
-  }
+  const std::vector<wk::WidgetFamily> families = familiesNamed(args.family);
   // With all three, -o is the folder for them; its name says nothing of the format.
   const render::Format format = pictureFormat(args.picture, all ? std::nullopt : args.output);
   const ui::View view = widgetView(chosenEntry(args.entry));

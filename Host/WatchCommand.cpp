@@ -2,58 +2,27 @@
 // entries come due, follows the reload policy and the snapshot file, until stopped.
 #include <CLI/CLI.hpp>
 
-#include <charconv>
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "Host/Commands.hpp"
+#include "Host/PictureOptions.hpp"
 #include "Host/WatchLoop.hpp"
 #include "Platform/Foundation/Clock.hpp"
 
 namespace host {
 namespace {
 
-// Beyond this a PNG of the large widget grows to tens of megabytes per render.
-constexpr double largestScale = 8;
-
 struct WatchArguments {
   std::string family = "all";
   std::string output;
-  std::string appearance = "light";
-  double scale = 2;
+  PictureOptions picture;
   std::optional<double> speed;
   std::optional<std::string> until;
   std::optional<std::size_t> exitAfter;
 };
-
-std::optional<double> parseNumber(const std::string& text) {
-  double value = 0;
-  const char* last = text.data() + text.size();
-  const auto [end, ec] = std::from_chars(text.data(), last, value);
-  if (ec != std::errc{} || end != last || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
-CLI::Validator positiveNumber(double largest, const std::string& what) {
-  return CLI::Validator(
-      [largest, what](std::string& text) -> std::string {
-        const std::optional<double> v = parseNumber(text);
-        if (v && *v > 0 && *v <= largest) return {};
-        return "\"" + text + "\" is not " + what;
-      },
-      "", "");
-}
-
-std::vector<wk::WidgetFamily> familiesFor(const std::string& name) {
-  if (name == "small") return {wk::WidgetFamily::systemSmall};
-  if (name == "medium") return {wk::WidgetFamily::systemMedium};
-  if (name == "large") return {wk::WidgetFamily::systemLarge};
-  return {wk::WidgetFamily::systemSmall, wk::WidgetFamily::systemMedium,
-          wk::WidgetFamily::systemLarge};
-}
 
 // The watch runs a live clock: from --now (or the system time) at --speed times real time.
 // Without either it follows the system clock itself.
@@ -68,10 +37,10 @@ double startClock(const GlobalOptions& options, const WatchArguments& args) {
 
 void run(const GlobalOptions& options, const WatchArguments& args) {
   watch::WatchSettings settings;
-  settings.families = familiesFor(args.family);
+  settings.families = familiesNamed(args.family);
   settings.output = args.output;
-  settings.scheme = args.appearance == "dark" ? ui::ColorScheme::dark : ui::ColorScheme::light;
-  settings.scale = args.scale;
+  settings.scheme = colorScheme(args.picture);
+  settings.scale = args.picture.scale;
   settings.exitAfter = args.exitAfter;
   settings.json = options.json;
   if (args.until) settings.until = parseTimeArgument(*args.until);
@@ -95,12 +64,7 @@ void addWatchCommand(CLI::App& program, CommandRegistry& registry) {
   watch->add_option("--family", args->family, "The size to render (default: all)")
       ->type_name("small|medium|large|all")
       ->check(CLI::IsMember({"small", "medium", "large", "all"}));
-  watch->add_option("--appearance", args->appearance, "Light or dark (default: light)")
-      ->type_name("light|dark")
-      ->check(CLI::IsMember({"light", "dark"}));
-  watch->add_option("--scale", args->scale, "PNG pixels per point, up to 8 (default: 2)")
-      ->type_name("S")
-      ->check(positiveNumber(largestScale, "a scale above 0 and up to 8"));
+  addAppearanceAndScaleOptions(*watch, args->picture);
   watch
       ->add_option_function<double>(
           "--speed", [args](double v) { args->speed = v; },

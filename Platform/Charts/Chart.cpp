@@ -109,7 +109,7 @@ ui::Json describe(const ChartContent& content) {
     case ContentNode::Kind::forEach: {
       o.set("type", "ForEach");
       ui::Json ids = ui::Json::Array{};
-      for (const auto& id : node.identities) ids.push(id);
+      for (std::size_t i = 0; i < node.count; ++i) ids.push(node.identity(i));
       o.set("ids", std::move(ids));
       break;
     }
@@ -121,7 +121,7 @@ ui::Json describe(const ChartContent& content) {
   for (const auto& m : node.modifiers) modifiers.push(describe(m));
   o.set("modifiers", std::move(modifiers));
   ui::Json children = ui::Json::Array{};
-  for (const auto& child : node.children) children.push(describe(child));
+  node.eachChild([&](const ChartContent& child) { children.push(describe(child)); });
   o.set("children", std::move(children));
   return o;
 }
@@ -138,7 +138,7 @@ ui::Json describe(const AxisContent& axis) {
 
 Chart::Chart(ChartContent content)
     : ui::View(ui::customView(ui::CustomLeaf{"Chart", ChartModel{content},
-                                             ui::Json::object({{"content", describe(content)}}),
+                                             [content] { return ui::Json::object({{"content", describe(content)}}); },
                                              ui::Size{10, 10}})) {}
 
 Chart Chart::chartYScale(ScaleDomain domain) const {

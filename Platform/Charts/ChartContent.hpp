@@ -2,6 +2,7 @@
 // The content of a chart: marks, one per data element, grouped by ForEach, each with its
 // content modifiers in the order applied. Marks of one kind in one chart join into one series
 // (the area marks into one filled area, the line marks into one line), in content order.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,26 +38,46 @@ struct ContentNode;
 
 class ChartContent {
  public:
-  explicit ChartContent(std::shared_ptr<const ContentNode> node) : node_(std::move(node)) {}
+  explicit ChartContent(std::shared_ptr<ContentNode> node) : node_(std::move(node)) {}
   ChartContent(std::vector<ChartContent> contents);  // NOLINT: several contents are one
 
   const ContentNode& node() const { return *node_; }
 
-  ChartContent foregroundStyle(ui::ShapeStyle style) const;
-  ChartContent lineStyle(StrokeStyle style) const;
-  ChartContent interpolationMethod(InterpolationMethod method) const;
+  // A modifier on a content that nothing else shares is added in place (a chart of a long
+  // series applies several to every point's marks); otherwise to a copy.
+  ChartContent foregroundStyle(ui::ShapeStyle style) const&;
+  ChartContent foregroundStyle(ui::ShapeStyle style) &&;
+  ChartContent lineStyle(StrokeStyle style) const&;
+  ChartContent lineStyle(StrokeStyle style) &&;
+  ChartContent interpolationMethod(InterpolationMethod method) const&;
+  ChartContent interpolationMethod(InterpolationMethod method) &&;
 
  private:
-  std::shared_ptr<const ContentNode> node_;
+  ChartContent adding(ContentModifier modifier) &&;
+  std::shared_ptr<ContentNode> node_;
 };
 
 struct ContentNode {
   enum class Kind { mark, forEach, group };
   Kind kind = Kind::group;
   Mark mark;                             // kind == mark
-  std::vector<std::string> identities;   // kind == forEach: one per child
-  std::vector<ChartContent> children;    // forEach, group
+  std::vector<ChartContent> children;    // kind == group
+  // kind == forEach: `count` elements, each made with its identity when visited, so that a
+  // long series is never held as content all at once.
+  std::size_t count = 0;
+  std::function<std::string(std::size_t)> identity;
+  std::function<ChartContent(std::size_t)> element;
   std::vector<ContentModifier> modifiers;  // in the order applied
+
+  // Calls `f` with each child in order: a group's children, or a ForEach's elements.
+  template <class F>
+  void eachChild(F&& f) const {
+    if (kind == Kind::forEach) {
+      for (std::size_t i = 0; i < count; ++i) f(element(i));
+    } else {
+      for (const ChartContent& child : children) f(child);
+    }
+  }
 };
 
 ChartContent AreaMark(PlottableValue x, PlottableValue y, MarkStacking stacking = MarkStacking::standard);
@@ -66,13 +87,20 @@ ChartContent RuleMark(std::optional<PlottableValue> xStart, std::optional<Plotta
 
 ChartContent ForEachContent(std::vector<std::pair<std::string, ChartContent>> elements);
 
+// A ForEach of `count` elements, the i-th with identity(i) and content element(i).
+ChartContent ForEachContent(std::size_t count, std::function<std::string(std::size_t)> identity,
+                            std::function<ChartContent(std::size_t)> element);
+
 // ForEach(points, [](const Point& p) { return p.t; }, [](const Point& p) -> ChartContent { … })
+// The items are copied, and `content` is kept and called for each item whenever the chart is
+// visited (drawn or dumped), after the caller has returned: capture by value.
 template <class Range, class IdOf, class Content>
 ChartContent ForEach(const Range& items, IdOf idOf, Content content) {
-  std::vector<std::pair<std::string, ChartContent>> elements;
-  for (const auto& item : items)
-    elements.emplace_back(ui::detail::identityText(idOf(item)), ChartContent(content(item)));
-  return ForEachContent(std::move(elements));
+  using Item = std::decay_t<decltype(*std::begin(items))>;
+  auto kept = std::make_shared<const std::vector<Item>>(std::begin(items), std::end(items));
+  return ForEachContent(
+      kept->size(), [kept, idOf](std::size_t i) { return ui::detail::identityText(idOf((*kept)[i])); },
+      [kept, content](std::size_t i) { return ChartContent(content((*kept)[i])); });
 }
 
 // A mark with what its content modifiers resolve to (the innermost setting wins).
@@ -83,7 +111,20 @@ struct ResolvedMark {
   std::optional<InterpolationMethod> interpolation;
 };
 
-// Every mark of the content in content order, for the renderer.
+// A mark with what its content modifiers resolve to, borrowed from the content: valid while
+// the content lives. nullptr: no modifier sets it.
+struct MarkInContext {
+  const Mark* mark = nullptr;
+  const ui::ShapeStyle* foregroundStyle = nullptr;
+  const StrokeStyle* lineStyle = nullptr;
+  const InterpolationMethod* interpolation = nullptr;
+};
+
+// Calls `visit` for every mark of the content in content order, copying nothing: a chart of a
+// long series has a mark per point.
+void visitMarks(const ChartContent& content, const std::function<void(const MarkInContext&)>& visit);
+
+// Every mark of the content in content order, as copies.
 std::vector<ResolvedMark> resolveMarks(const ChartContent& content);
 
 }  // namespace charts

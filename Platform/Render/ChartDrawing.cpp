@@ -76,7 +76,13 @@ DisplayList drawChart(const ChartPlot& plot, const ui::Rect& frame, const layout
   auto curveThrough = [&](const std::vector<ui::Point>& series, std::vector<ui::Point>& pts) {
     pts.clear();
     for (const auto& p : series) pts.push_back({map.x(p.x), map.y(p.y)});
-    if (double(pts.size()) > columns) pts = decimate(pts, map.plot.minX(), 1 / pixelsPerPoint);
+    // A series denser than the pixel columns is thinned to each column's extremes and drawn
+    // with straight steps: a pixel apart, a curve and its chord are the same pixels, and
+    // flattening thousands of curve pieces would cost the stroke several times over.
+    if (double(pts.size()) > columns) {
+      pts = decimate(pts, map.plot.minX(), 1 / pixelsPerPoint);
+      return polyline(pts);
+    }
     return plot.curve == ChartCurve::monotone ? monotoneCurve(pts) : polyline(pts);
   };
   const std::vector<ui::Point>& areaSeries = plot.areaPoints.empty() ? plot.points : plot.areaPoints;

@@ -26,7 +26,7 @@ const ui::Color defaultMarkColor = ui::Color::blue();
 const ui::Color defaultGridColor = ui::Color::tertiary().withOpacity(0.6);
 constexpr double defaultGridWidth = 0.5;
 
-RGBA solidOf(const std::optional<ui::ShapeStyle>& style, ui::ColorScheme scheme) {
+RGBA solidOf(const ui::ShapeStyle* style, ui::ColorScheme scheme) {
   if (!style) return resolve(defaultMarkColor, scheme);
   if (style->kind == ui::ShapeStyle::Kind::linearGradient && !style->gradient.colors.empty())
     return resolve(style->gradient.colors.front(), scheme);
@@ -34,7 +34,7 @@ RGBA solidOf(const std::optional<ui::ShapeStyle>& style, ui::ColorScheme scheme)
 }
 
 // An area's fill runs down the plot: its gradient's stops from the top to the bottom.
-std::vector<GradientStop> areaStopsOf(const std::optional<ui::ShapeStyle>& style, ui::ColorScheme scheme) {
+std::vector<GradientStop> areaStopsOf(const ui::ShapeStyle* style, ui::ColorScheme scheme) {
   if (!style) {
     const RGBA c = resolve(defaultMarkColor, scheme);
     return {{0, c}, {1, c}};
@@ -73,10 +73,10 @@ ChartPlot chartPlot(const charts::ChartModel& model, const ui::Environment& env,
 
   // 1. The marks of one kind join into one series, in content order; the first mark's style
   //    is the series' style.
-  for (const auto& m : charts::resolveMarks(model.content)) {
-    const charts::Mark& mark = m.mark;
+  charts::visitMarks(model.content, [&](const charts::MarkInContext& m) {
+    const charts::Mark& mark = *m.mark;
     if (mark.kind == charts::MarkKind::rule) {
-      if (!mark.y) continue;
+      if (!mark.y) return;
       ChartRule rule;
       rule.y = mark.y->position();
       rule.paint = Paint::solid(m.foregroundStyle ? solidOf(m.foregroundStyle, scheme) : resolve(ui::Color::secondary(), scheme));
@@ -86,9 +86,9 @@ ChartPlot chartPlot(const charts::ChartModel& model, const ui::Environment& env,
       yMax = std::max(yMax, rule.y);
       if (mark.xStart) seeX(mark.xStart->position());
       if (mark.xEnd) seeX(mark.xEnd->position());
-      continue;
+      return;
     }
-    if (!mark.x || !mark.y) continue;
+    if (!mark.x || !mark.y) return;
     const ui::Point p{mark.x->position(), mark.y->position()};
     seeX(p.x);
     yMin = std::min(yMin, p.y);
@@ -113,7 +113,7 @@ ChartPlot chartPlot(const charts::ChartModel& model, const ui::Environment& env,
       }
       plot.points.push_back(p);
     }
-  }
+  });
   // An area alone is drawn without a line.
   if (plot.points.empty()) plot.points.swap(plot.areaPoints);
 

@@ -3,6 +3,7 @@
 // like a shape: it takes the size offered to it. What it draws is for that layer's renderer,
 // which finds its own data in the payload.
 #include <any>
+#include <functional>
 #include <string>
 
 #include "Platform/UI/Json.hpp"
@@ -13,7 +14,9 @@ namespace ui {
 struct CustomLeaf {
   std::string typeName;             // what a dump calls it ("Chart")
   std::any payload;                 // the defining layer's own model
-  Json properties = Json::object(); // shown by dumps beside the type
+  // What dumps show beside the type, made only when a dump asks: a chart's description of
+  // its marks grows with its data, and drawing never reads it.
+  std::function<Json()> properties;
   Size idealSize{10, 10};           // its size on an axis the offer leaves unspecified
 };
 

@@ -243,8 +243,10 @@ Json describeNode(const Node& node) {
       [&](const ComponentNode& n) { o.set("type", n.typeName); },
       [&](const CustomNode& n) {
         o.set("type", n.typeName);
-        if (n.properties.isObject())
-          for (const auto& [k, v] : n.properties.asObject()) o.set(k, v);
+        if (!n.properties) return;
+        const Json properties = n.properties();
+        if (properties.isObject())
+          for (const auto& [k, v] : properties.asObject()) o.set(k, v);
       },
       [&](const ModifiedNode&) { o.set("type", "ModifiedContent"); },
   }, node.kind);

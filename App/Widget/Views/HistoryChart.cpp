@@ -36,7 +36,8 @@ charts::ChartContent sample(const WidgetSnapshot::Point& point) {
 }  // namespace
 
 View HistoryChart::body() const {
-  const std::vector<WidgetSnapshot::Point> points = s.history.value_or(std::vector<WidgetSnapshot::Point>{});
+  static const std::vector<WidgetSnapshot::Point> none;
+  const std::vector<WidgetSnapshot::Point>& points = s.history ? *s.history : none;
   if (points.size() < 2) {
     return Text::localized("History fills in over the day")
         .font(Font::textStyle(TextStyle::caption))

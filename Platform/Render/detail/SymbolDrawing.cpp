@@ -176,7 +176,11 @@ void drawSymbol(cairo_t* cr, const SymbolCommand& symbol) {
   if (r.width <= 0 || r.height <= 0) return;
   SavedState state(cr);
   // Drawn opaque into a group (cuts clear only the symbol's own pixels), then laid down in
-  // the symbol's paint.
+  // the symbol's paint. The clip keeps the group to the symbol's neighbourhood (strokes reach
+  // a little past the rectangle) instead of a surface the size of the whole picture.
+  const double margin = std::max(r.width, r.height) / 2;
+  cairo_rectangle(cr, r.x - margin, r.y - margin, r.width + 2 * margin, r.height + 2 * margin);
+  cairo_clip(cr);
   cairo_push_group(cr);
   cairo_set_source_rgba(cr, 0, 0, 0, 1);
   const SymbolDef* def = findSymbol(symbol.name);

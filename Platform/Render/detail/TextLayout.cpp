@@ -145,6 +145,10 @@ void configureContext(PangoContext* context) {
   pango_cairo_context_set_font_options(context, options.get());
   pango_context_set_round_glyph_positions(context, FALSE);
   pango_cairo_context_set_shape_renderer(context, drawDigitShape, nullptr, nullptr);
+  // The context's own font serves what a layout's attributes leave open (the ellipsis of a
+  // text with no room at all); the text face, so that no other face is loaded for it.
+  FontDescriptionPtr base(pango_font_description_from_string("Inter 12"));
+  pango_context_set_font_description(context, base.get());
 }
 
 ContextPtr makeMeasuringContext() {

@@ -20,7 +20,7 @@ ChartContent historyContent() {
       ui::LinearGradient{{ui::Color::green().withOpacity(0.35), ui::Color::green().withOpacity(0.02)}});
   return ChartContent({
       ForEach(samples, [](const Sample& s) { return s.t; },
-              [&](const Sample& s) -> ChartContent {
+              [fade](const Sample& s) -> ChartContent {
                 const auto x = PlottableValue::value("Time", fnd::dateFromSeconds(s.t));
                 const auto y = PlottableValue::value("%", s.p);
                 return std::vector<ChartContent>{
@@ -57,6 +57,25 @@ TEST(ChartContent, ResolvesMarksInContentOrderWithTheirModifiers) {
   EXPECT_FALSE(rule.mark.xStart.has_value());
   EXPECT_EQ(rule.mark.y->position(), 80);
   EXPECT_EQ(rule.lineStyle->dash, (std::vector<double>{3, 3}));
+}
+
+// A ForEach makes its elements when the chart is visited, long after the view that built it
+// returned: it must own its items and its content function.
+TEST(ChartContent, AForEachOutlivesTheItemsItWasBuiltFrom) {
+  ChartContent content = [] {
+    std::vector<Sample> local{{10, 1}, {20, 2}};
+    const std::string label = "Level";
+    return ForEach(local, [](const Sample& s) { return s.t; }, [label](const Sample& s) {
+      return LineMark(PlottableValue::value("Time", s.t), PlottableValue::value(label, s.p));
+    });
+  }();
+  const auto marks = resolveMarks(content);
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_EQ(marks[1].mark.x->position(), 20);
+  EXPECT_EQ(marks[1].mark.y->label, "Level");
+  const ui::Json described = describe(content);
+  ASSERT_NE(described.find("ids"), nullptr);
+  EXPECT_EQ(*described.find("ids"), ui::Json(ui::Json::Array{"10", "20"}));
 }
 
 TEST(ChartContent, TheSettingClosestToAMarkWins) {
