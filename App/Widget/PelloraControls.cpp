@@ -38,7 +38,7 @@ std::string OpenPelloraControl::kind() { return kindWithSuffix(".control.open");
 std::future<bool> ChargeLimitControl::LimitProvider::currentValue() const {
   return std::async(std::launch::async, [] {
     const std::optional<WidgetSnapshot> snapshot =
-        WidgetSnapshot::load(WidgetSnapshot::folder() / "snapshot.json");
+        WidgetSnapshot::load(WidgetSnapshot::fileURL());
     return snapshot.has_value() && snapshot->limit < 100;
   });
 }

@@ -9,7 +9,7 @@ namespace pellora {
 namespace {
 
 std::optional<WidgetSnapshot> readSnapshot() {
-  return WidgetSnapshot::load(WidgetSnapshot::folder() / "snapshot.json");
+  return WidgetSnapshot::load(WidgetSnapshot::fileURL());
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ void Provider::getSnapshot(const wk::TimelineProviderContext& in,
 void Provider::getTimeline(const wk::TimelineProviderContext&,
                            const std::function<void(wk::Timeline<Entry>)>& completion) const {
   const Date now = fnd::Clock::now();
-  const std::optional<WidgetSnapshot> snapshot = readSnapshot();
+  const fnd::SharedValue<WidgetSnapshot> snapshot = readSnapshot();
   if (!snapshot) {
     completion(wk::Timeline<Entry>({Entry{now, std::nullopt, 0}},
                                    wk::TimelineReloadPolicy::after(now + Seconds{retryWithoutSnapshot})));

@@ -65,31 +65,29 @@ ReadResult failedWithErrno(ReadFailure failure, const fs::path& path, int error)
 }
 
 // Reads to the end, or fails as soon as more than `maxBytes` have arrived: the size that
-// fstat gave may be stale, or zero for files that the kernel generates.
+// fstat gave may be stale, or zero for files that the kernel generates. The buffer starts one
+// byte larger than that size, so a read that stops short of filling it once the size is
+// reached has met the end of the file, and a read past the cap shows a file that outgrew it.
 ReadResult readAll(int fd, const fs::path& path, std::size_t maxBytes, std::size_t sizeHint) {
-  constexpr std::size_t chunk = 64 * 1024;
   std::string bytes;
-  bytes.reserve(std::min(sizeHint, maxBytes));
+  bytes.resize(std::min(sizeHint, maxBytes) + 1);
+  std::size_t used = 0;
   for (;;) {
-    const std::size_t room = maxBytes - bytes.size();
-    // Asking for one byte past the cap is how a file larger than the cap shows itself.
-    const std::size_t want = room >= chunk ? chunk : room + 1;
-    const std::size_t before = bytes.size();
-    bytes.resize(before + want);
-    const ssize_t got = ::read(fd, bytes.data() + before, want);
+    if (used == bytes.size()) bytes.resize(std::min(maxBytes + 1, std::max<std::size_t>(bytes.size() * 2, 4096)));
+    const std::size_t want = bytes.size() - used;
+    const ssize_t got = ::read(fd, bytes.data() + used, want);
     if (got < 0) {
       const int error = errno;
-      bytes.resize(before);
       if (error == EINTR) continue;
       return failedWithErrno(ReadFailure::unreadable, path, error);
     }
-    bytes.resize(before + static_cast<std::size_t>(got));
-    if (bytes.size() > maxBytes) {
-      return failed(ReadFailure::tooLarge, path,
-                    "more than " + std::to_string(maxBytes) + " bytes");
+    used += static_cast<std::size_t>(got);
+    if (used > maxBytes) {
+      return failed(ReadFailure::tooLarge, path, "more than " + std::to_string(maxBytes) + " bytes");
     }
-    if (got == 0) break;
+    if (got == 0 || (static_cast<std::size_t>(got) < want && used >= sizeHint && sizeHint > 0)) break;
   }
+  bytes.resize(used);
   ReadResult result;
   result.bytes = std::move(bytes);
   return result;

@@ -1,7 +1,5 @@
 #include "App/Widget/Views/Layouts.hpp"
 
-#include <memory>
-
 #include "Platform/Foundation/Clock.hpp"
 #include "Platform/UI/UI.hpp"
 #include "Platform/WidgetKit/ContainerBackground.hpp"
@@ -30,14 +28,13 @@ View PelloraWidgetView::body() const {
     const double age = fnd::secondsSince1970(fnd::Clock::now()) - secondsSince1970(entry.snapshot->updated);
     if (age > staleAfterSeconds) opacity = 0.5;
   }
-  // Shared by the reader's copies: the entry holds the whole day's history.
-  const auto e = std::make_shared<const Entry>(entry);
+  const Entry e = entry;
   const View content = EnvironmentReader([e](const Environment& env) -> View {
-    if (!e->snapshot) return EmptyStateView{};
+    if (!e.snapshot) return EmptyStateView{};
     switch (env.get<wk::WidgetFamilyKey>()) {
-      case wk::WidgetFamily::systemMedium: return MediumView{*e, *e->snapshot};
-      case wk::WidgetFamily::systemLarge: return LargeView{*e, *e->snapshot};
-      default: return SmallView{*e, *e->snapshot};
+      case wk::WidgetFamily::systemMedium: return MediumView{e, *e.snapshot};
+      case wk::WidgetFamily::systemLarge: return LargeView{e, *e.snapshot};
+      default: return SmallView{e, *e.snapshot};
     }
   });
   return Group({content})

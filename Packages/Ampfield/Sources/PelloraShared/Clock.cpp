@@ -1,29 +1,20 @@
 #include "PelloraShared/Clock.hpp"
 
-#include <mutex>
+#include "Replaceable.hpp"
 
 namespace pellora {
 
 namespace {
-std::mutex clockMutex;
-ClockSource& source() {
-  static ClockSource s;
+detail::Replaceable<ClockSource>& source() {
+  static detail::Replaceable<ClockSource> s;
   return s;
 }
 }  // namespace
 
-void setClockSource(ClockSource s) {
-  std::lock_guard lock(clockMutex);
-  source() = std::move(s);
-}
+void setClockSource(ClockSource s) { source().set(std::move(s)); }
 
 Date currentDate() {
-  ClockSource s;
-  {
-    std::lock_guard lock(clockMutex);
-    s = source();
-  }
-  if (s) return s();
+  if (const auto s = source().get()) return (*s)();
   return std::chrono::time_point_cast<Seconds>(std::chrono::system_clock::now());
 }
 

@@ -67,16 +67,15 @@ constexpr std::string_view snapshotKeys[] = {"updated", "percent", "mode", "stat
                                              "history"};
 constexpr std::string_view appKeys[] = {"name", "watts", "icon"};
 constexpr std::string_view pointKeys[] = {"t", "p"};
-constexpr std::size_t maxKeys = std::size(snapshotKeys);
 
-// Reads the fields of one JSON object. One pass over the object picks the first value of each
-// key that it defines (a later duplicate is ignored), so that a lookup is a look among a few
-// names rather than a search of the whole object.
+// Reads the fields of one JSON object that defines the N keys `keys`. One pass over the object
+// picks the first value of each key (a later duplicate is ignored), so that a lookup is a look
+// among a few names rather than a search of the whole object. Sized by N: a history point is
+// read with room for its two keys, not the snapshot's fourteen.
+template <std::size_t N>
 class Fields {
  public:
-  template <std::size_t N>
-  Fields(object obj, const std::string_view (&keys)[N], Place where) : keys_(keys), count_(N), where_(where) {
-    static_assert(N <= maxKeys);
+  Fields(object obj, const std::string_view (&keys)[N], Place where) : keys_(keys), where_(where) {
     for (const simdjson::dom::key_value_pair field : obj) {
       for (std::size_t i = 0; i < N; ++i) {
         if (!found_[i] && keys_[i] == field.key) {
@@ -158,16 +157,15 @@ class Fields {
 
  private:
   const element* find(std::string_view key) const {
-    for (std::size_t i = 0; i < count_; ++i) {
+    for (std::size_t i = 0; i < N; ++i) {
       if (keys_[i] == key) return found_[i] ? &values_[i] : nullptr;
     }
     return nullptr;
   }
 
-  const std::string_view* keys_;
-  std::size_t count_;
-  element values_[maxKeys];
-  bool found_[maxKeys] = {};
+  const std::string_view (&keys_)[N];
+  element values_[N];
+  bool found_[N] = {};
   Place where_;
 };
 
@@ -185,21 +183,21 @@ std::vector<T> readList(simdjson::dom::array items, std::string_view key, const 
   std::size_t index = 0;
   for (element item : items) {
     const Place where{key, index++};
-    out.push_back(read(Fields(asObject(item, where, ""), keys, where)));
+    out.push_back(read(Fields<N>(asObject(item, where, ""), keys, where)));
   }
   return out;
 }
 
-WidgetSnapshot::App readApp(const Fields& f) {
+WidgetSnapshot::App readApp(const Fields<std::size(appKeys)>& f) {
   return {.name = f.requiredText("name"), .watts = f.requiredNumber("watts"), .icon = f.optionalText("icon")};
 }
 
-WidgetSnapshot::Point readPoint(const Fields& f) {
+WidgetSnapshot::Point readPoint(const Fields<std::size(pointKeys)>& f) {
   return {.t = dateFromSeconds(f.requiredNumber("t")), .p = f.requiredInteger("p")};
 }
 
 WidgetSnapshot readSnapshot(const element& root) {
-  const Fields f(asObject(root, Place{}, "the snapshot "), snapshotKeys, Place{});
+  const Fields<std::size(snapshotKeys)> f(asObject(root, Place{}, "the snapshot "), snapshotKeys, Place{});
   WidgetSnapshot s;
   s.updated = dateFromSeconds(f.requiredNumber("updated"));
   s.percent = f.requiredInteger("percent");

@@ -6,7 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <mutex>
+
+#include "Replaceable.hpp"
 
 namespace pellora {
 
@@ -44,22 +45,28 @@ FileContents readRegularFile(const std::filesystem::path& path, std::size_t maxB
     return failed(ReadFailure::tooLarge, "larger than " + megabytes(maxBytes));
   }
 
-  // The size can change while we read: read until end of file, but never past the cap.
+  // The size can change while we read: read until end of file, but never past the cap. The
+  // buffer has room for one byte more than the size seen, so a read that stops short of
+  // filling it, having reached that size, has met the end of a regular file: no further read
+  // is needed to see it. (A file that the kernel generates shows size 0 and is read to its end.)
+  const auto expected = static_cast<std::size_t>(info.st_size);
   std::string bytes;
-  bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+  bytes.resize(expected + 1);
   std::size_t used = 0;
   for (;;) {
     if (used == bytes.size()) {
       if (bytes.size() > maxBytes) return failed(ReadFailure::tooLarge, "larger than " + megabytes(maxBytes));
       bytes.resize(std::min(maxBytes + 1, bytes.size() * 2));
     }
-    const ssize_t n = ::read(file.fd, bytes.data() + used, bytes.size() - used);
+    const std::size_t asked = bytes.size() - used;
+    const ssize_t n = ::read(file.fd, bytes.data() + used, asked);
     if (n < 0) {
       if (errno == EINTR) continue;
       return failed(ReadFailure::unreadable, std::strerror(errno));
     }
     if (n == 0) break;
     used += static_cast<std::size_t>(n);
+    if (static_cast<std::size_t>(n) < asked && expected > 0 && used >= expected) break;
   }
   if (used > maxBytes) return failed(ReadFailure::tooLarge, "larger than " + megabytes(maxBytes));
   bytes.resize(used);
@@ -67,25 +74,17 @@ FileContents readRegularFile(const std::filesystem::path& path, std::size_t maxB
 }
 
 namespace {
-std::mutex readerMutex;
-FileReader& installedReader() {
-  static FileReader reader;
+detail::Replaceable<FileReader>& installedReader() {
+  static detail::Replaceable<FileReader> reader;
   return reader;
 }
 }  // namespace
 
-void setFileReader(FileReader reader) {
-  std::lock_guard lock(readerMutex);
-  installedReader() = std::move(reader);
-}
+void setFileReader(FileReader reader) { installedReader().set(std::move(reader)); }
 
 FileContents readSnapshotFile(const std::filesystem::path& path) {
-  FileReader reader;
-  {
-    std::lock_guard lock(readerMutex);
-    reader = installedReader();
-  }
-  return reader ? reader(path, maxSnapshotFileBytes) : readRegularFile(path, maxSnapshotFileBytes);
+  if (const auto reader = installedReader().get()) return (*reader)(path, maxSnapshotFileBytes);
+  return readRegularFile(path, maxSnapshotFileBytes);
 }
 
 }  // namespace pellora

@@ -18,17 +18,28 @@ namespace pellora {
 
 namespace fs = std::filesystem;
 
+namespace {
+// The folder's path as text, with its trailing separator. Joined as text and made a path once:
+// each `/` of a path parses the whole path again, and the timeline asks for this every time.
+std::string folderText() {
+  std::string text = homeDirectory();
+  if (text.back() != '/') text += '/';
+  text += "Library/Application Support/Pellora/Widget/";
+  return text;
+}
+}  // namespace
+
 fs::path WidgetSnapshot::folder() {
   // The trailing separator marks the location as a folder.
-  return fs::path(homeDirectory()) / "Library" / "Application Support" / "Pellora" / "Widget" / "";
+  return fs::path(folderText());
 }
 
-fs::path WidgetSnapshot::fileURL() { return folder() / "snapshot.json"; }
+fs::path WidgetSnapshot::fileURL() { return fs::path(folderText() + "snapshot.json"); }
 
 fs::path WidgetSnapshot::iconURL(std::string_view name) {
   // Joined as text, so that the name is taken verbatim (an absolute name does not replace the
   // folder, as path concatenation would make it).
-  return fs::path(folder().string() + "icons/" + std::string(name));
+  return fs::path(folderText() + "icons/" + std::string(name));
 }
 
 std::optional<WidgetSnapshot> WidgetSnapshot::load(const fs::path& from) {
@@ -46,7 +57,13 @@ namespace {
 // Temporary files are named ".<target>.<pid>.tmp-XXXXXX" beside the target, so that the next
 // save can tell the leftovers of a writer that died (its process is gone) from the file of a
 // writer still at work.
-std::string temporaryPrefix(const fs::path& target) { return "." + target.filename().string() + "."; }
+std::string temporaryPrefix(const fs::path& target) {
+  // Appended piece by piece: `"." + name + "."` trips a false -Wrestrict warning of g++ 12.
+  std::string prefix(1, '.');
+  prefix += target.filename().string();
+  prefix += '.';
+  return prefix;
+}
 
 void removeLeftovers(const fs::path& dir, const fs::path& target) {
   DIR* d = ::opendir(dir.c_str());

@@ -4,16 +4,16 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <mutex>
 #include <vector>
+
+#include "Replaceable.hpp"
 
 namespace pellora {
 
 namespace {
 
-std::mutex lookupMutex;
-UserDatabaseLookup& replacement() {
-  static UserDatabaseLookup lookup;
+detail::Replaceable<UserDatabaseLookup>& replacement() {
+  static detail::Replaceable<UserDatabaseLookup> lookup;
   return lookup;
 }
 
@@ -34,18 +34,11 @@ std::optional<UserDatabaseEntry> realLookup() {
 
 }  // namespace
 
-void setUserDatabaseLookup(UserDatabaseLookup lookup) {
-  std::lock_guard lock(lookupMutex);
-  replacement() = std::move(lookup);
-}
+void setUserDatabaseLookup(UserDatabaseLookup lookup) { replacement().set(std::move(lookup)); }
 
 std::string homeDirectory() {
-  UserDatabaseLookup lookup;
-  {
-    std::lock_guard lock(lookupMutex);
-    lookup = replacement();
-  }
-  const std::optional<UserDatabaseEntry> entry = lookup ? lookup() : realLookup();
+  const auto lookup = replacement().get();
+  const std::optional<UserDatabaseEntry> entry = lookup ? (*lookup)() : realLookup();
   if (entry && entry->homeDirectory && !entry->homeDirectory->empty()) return *entry->homeDirectory;
   // No entry for this user, or one without a home directory: the environment's HOME.
   if (const char* home = std::getenv("HOME"); home && *home) return home;
