@@ -73,13 +73,15 @@ DisplayList drawChart(const ChartPlot& plot, const ui::Rect& frame, const layout
   // 2. The area, then the line: each series in drawing coordinates, thinned to the plot's
   //    pixel columns. Marks outside the domain are cut at the chart's frame.
   const double columns = std::max(1.0, std::ceil(map.plot.width * pixelsPerPoint));
+  bool thinned = false;
   auto curveThrough = [&](const std::vector<ui::Point>& series, std::vector<ui::Point>& pts) {
     pts.clear();
     for (const auto& p : series) pts.push_back({map.x(p.x), map.y(p.y)});
     // A series denser than the pixel columns is thinned to each column's extremes and drawn
     // with straight steps: a pixel apart, a curve and its chord are the same pixels, and
     // flattening thousands of curve pieces would cost the stroke several times over.
-    if (double(pts.size()) > columns) {
+    thinned = double(pts.size()) > columns;
+    if (thinned) {
       pts = decimate(pts, map.plot.minX(), 1 / pixelsPerPoint);
       return polyline(pts);
     }
@@ -97,7 +99,14 @@ DisplayList drawChart(const ChartPlot& plot, const ui::Rect& frame, const layout
     list.fill(Shape::fromPath(path),
               Paint::linear(plot.areaStops, {map.plot.midX(), map.plot.minY()}, {map.plot.midX(), base}));
   }
-  if (line) list.stroke(Shape::fromPath(curveThrough(plot.points, pts)), Paint::solid(*plot.lineColor), plot.lineStroke);
+  if (line) {
+    Path path = curveThrough(plot.points, pts);
+    StrokeStyle stroke = plot.lineStroke;
+    // The steps of a thinned series turn back on themselves within a pixel column: a miter
+    // there would draw a spike many pixels long that no point has, so they join bevelled.
+    if (thinned && stroke.join == LineJoin::miter) stroke.join = LineJoin::bevel;
+    list.stroke(Shape::fromPath(path), Paint::solid(*plot.lineColor), stroke);
+  }
   if (area || line) list.popClip();
 
   // 3. Rules over the marks.

@@ -33,7 +33,7 @@ struct Tile {
 };
 
 // The tile with `content` drawn in its content rectangle (`content` is in coordinates whose
-// origin is the content rectangle's top-left corner), clipped to the tile's rounded shape.
+// origin is the content rectangle's top-left corner), cut to the tile's rounded shape.
 DisplayList drawTile(const Tile& tile, const DisplayList& content);
 
 }  // namespace render

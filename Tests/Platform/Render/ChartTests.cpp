@@ -186,6 +186,26 @@ TEST_F(ChartDrawing, AHugeSeriesIsThinnedToThePixelColumns) {
   }
 }
 
+// A dense series that jitters by a point draws a band that thick, without spikes: the thinned
+// steps turn back within a pixel column, where miter joins would reach far past the data.
+TEST_F(ChartDrawing, AJitteringDenseSeriesDrawsNoSpikes) {
+  ChartPlot plot = dayOfLevels();
+  plot.points.clear();
+  plot.areaStops.clear();
+  plot.rules.clear();
+  plot.gridYs.clear();
+  for (int i = 0; i < 100000; ++i) plot.points.push_back({double(i), i % 2 ? 51.0 : 49.0});
+  const auto px = draw(plot, "chart-jitter");
+  const ui::Rect p = plotRect(plot, frame, measurer);
+  const double middle = p.maxY() - 0.5 * p.height;
+  // 1 % of the height either side, the stroke's half width, and a pixel of antialiasing.
+  const double reach = 0.01 * p.height + 0.75 + 0.5;
+  EXPECT_GT(px.countDiffering(p.x, middle - 0.5, p.width, 1, Pixel{255, 255, 255, 255}), 0) << "the band is drawn";
+  EXPECT_EQ(px.countDiffering(p.x, p.y, p.width, middle - reach - p.y, Pixel{255, 255, 255, 255}), 0) << "above";
+  EXPECT_EQ(px.countDiffering(p.x, middle + reach, p.width, p.maxY() - middle - reach, Pixel{255, 255, 255, 255}), 0)
+      << "below";
+}
+
 TEST_F(ChartDrawing, FewerThanTwoPointsDrawNoSeries) {
   ChartPlot plot = dayOfLevels();
   plot.points.resize(1);
