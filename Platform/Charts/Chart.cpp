@@ -109,7 +109,7 @@ ui::Json describe(const ChartContent& content) {
     case ContentNode::Kind::forEach: {
       o.set("type", "ForEach");
       ui::Json ids = ui::Json::Array{};
-      for (std::size_t i = 0; i < node.count; ++i) ids.push(node.identity(i));
+      for (std::size_t i = 0; i < node.forEach->count; ++i) ids.push(node.forEach->identity(i));
       o.set("ids", std::move(ids));
       break;
     }

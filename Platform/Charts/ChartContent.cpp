@@ -14,11 +14,15 @@ ChartContent withModifier(const ChartContent& content, ContentModifier modifier)
 // A content's node, to change in place when this content alone holds it.
 ContentNode* ownNode(std::shared_ptr<ContentNode>& node) { return node.use_count() == 1 ? node.get() : nullptr; }
 
-ChartContent markContent(Mark mark) {
-  ContentNode node;
-  node.kind = ContentNode::Kind::mark;
-  node.mark = std::move(mark);
-  return make(std::move(node));
+// A mark's node, made in place: a chart of a long series makes two for every point.
+ChartContent markContent(MarkKind kind, PlottableValue x, PlottableValue y, MarkStacking stacking) {
+  auto node = std::make_shared<ContentNode>();
+  node->kind = ContentNode::Kind::mark;
+  node->mark.kind = kind;
+  node->mark.x.emplace(std::move(x));
+  node->mark.y.emplace(std::move(y));
+  node->mark.stacking = stacking;
+  return ChartContent(std::move(node));
 }
 
 // A node's modifiers are kept in the order applied, the innermost first. Resolution walks from
@@ -41,11 +45,9 @@ void collect(const ChartContent& content, MarkInContext inherited, const std::fu
 }
 }  // namespace
 
-ChartContent::ChartContent(std::vector<ChartContent> contents) {
-  ContentNode node;
-  node.kind = ContentNode::Kind::group;
-  node.children = std::move(contents);
-  node_ = std::make_shared<ContentNode>(std::move(node));
+ChartContent::ChartContent(std::vector<ChartContent> contents) : node_(std::make_shared<ContentNode>()) {
+  node_->kind = ContentNode::Kind::group;
+  node_->children = std::move(contents);
 }
 
 ChartContent ChartContent::foregroundStyle(ui::ShapeStyle style) const& {
@@ -78,29 +80,21 @@ ChartContent ChartContent::interpolationMethod(InterpolationMethod method) && {
 }
 
 ChartContent AreaMark(PlottableValue x, PlottableValue y, MarkStacking stacking) {
-  Mark m;
-  m.kind = MarkKind::area;
-  m.x = std::move(x);
-  m.y = std::move(y);
-  m.stacking = stacking;
-  return markContent(std::move(m));
+  return markContent(MarkKind::area, std::move(x), std::move(y), stacking);
 }
 
 ChartContent LineMark(PlottableValue x, PlottableValue y) {
-  Mark m;
-  m.kind = MarkKind::line;
-  m.x = std::move(x);
-  m.y = std::move(y);
-  return markContent(std::move(m));
+  return markContent(MarkKind::line, std::move(x), std::move(y), MarkStacking::standard);
 }
 
 ChartContent RuleMark(std::optional<PlottableValue> xStart, std::optional<PlottableValue> xEnd, PlottableValue y) {
-  Mark m;
-  m.kind = MarkKind::rule;
-  m.xStart = std::move(xStart);
-  m.xEnd = std::move(xEnd);
-  m.y = std::move(y);
-  return markContent(std::move(m));
+  ContentNode node;
+  node.kind = ContentNode::Kind::mark;
+  node.mark.kind = MarkKind::rule;
+  node.mark.xStart = std::move(xStart);
+  node.mark.xEnd = std::move(xEnd);
+  node.mark.y = std::move(y);
+  return make(std::move(node));
 }
 
 ChartContent ForEachContent(std::vector<std::pair<std::string, ChartContent>> elements) {
@@ -114,9 +108,7 @@ ChartContent ForEachContent(std::size_t count, std::function<std::string(std::si
                             std::function<ChartContent(std::size_t)> element) {
   ContentNode node;
   node.kind = ContentNode::Kind::forEach;
-  node.count = count;
-  node.identity = std::move(identity);
-  node.element = std::move(element);
+  node.forEach = std::make_shared<const ForEachSource>(ForEachSource{count, std::move(identity), std::move(element)});
   return make(std::move(node));
 }
 

@@ -2,6 +2,7 @@
 // The content of a chart: marks, one per data element, grouped by ForEach, each with its
 // content modifiers in the order applied. Marks of one kind in one chart join into one series
 // (the area marks into one filled area, the line marks into one line), in content order.
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +41,11 @@ class ChartContent {
  public:
   explicit ChartContent(std::shared_ptr<ContentNode> node) : node_(std::move(node)) {}
   ChartContent(std::vector<ChartContent> contents);  // NOLINT: several contents are one
+  // Two or more contents as one, moved in (a braced list would copy each of them).
+  template <class... More>
+    requires(std::convertible_to<More, ChartContent> && ...)
+  ChartContent(ChartContent first, ChartContent second, More&&... more)
+      : ChartContent(gathered(std::move(first), std::move(second), ChartContent(std::forward<More>(more))...)) {}
 
   const ContentNode& node() const { return *node_; }
 
@@ -53,27 +59,38 @@ class ChartContent {
   ChartContent interpolationMethod(InterpolationMethod method) &&;
 
  private:
+  template <class... C>
+  static std::vector<ChartContent> gathered(C&&... contents) {
+    std::vector<ChartContent> v;
+    v.reserve(sizeof...(contents));
+    (v.push_back(std::move(contents)), ...);
+    return v;
+  }
   ChartContent adding(ContentModifier modifier) &&;
   std::shared_ptr<ContentNode> node_;
+};
+
+// A ForEach's elements: `count` of them, each made with its identity when visited, so that a
+// long series is never held as content all at once.
+struct ForEachSource {
+  std::size_t count = 0;
+  std::function<std::string(std::size_t)> identity;
+  std::function<ChartContent(std::size_t)> element;
 };
 
 struct ContentNode {
   enum class Kind { mark, forEach, group };
   Kind kind = Kind::group;
-  Mark mark;                             // kind == mark
-  std::vector<ChartContent> children;    // kind == group
-  // kind == forEach: `count` elements, each made with its identity when visited, so that a
-  // long series is never held as content all at once.
-  std::size_t count = 0;
-  std::function<std::string(std::size_t)> identity;
-  std::function<ChartContent(std::size_t)> element;
-  std::vector<ContentModifier> modifiers;  // in the order applied
+  Mark mark;                                   // kind == mark
+  std::vector<ChartContent> children;          // kind == group
+  std::shared_ptr<const ForEachSource> forEach;  // kind == forEach
+  std::vector<ContentModifier> modifiers;      // in the order applied
 
   // Calls `f` with each child in order: a group's children, or a ForEach's elements.
   template <class F>
   void eachChild(F&& f) const {
     if (kind == Kind::forEach) {
-      for (std::size_t i = 0; i < count; ++i) f(element(i));
+      for (std::size_t i = 0; i < forEach->count; ++i) f(forEach->element(i));
     } else {
       for (const ChartContent& child : children) f(child);
     }
