@@ -3,6 +3,7 @@
 // content modifiers in the order applied. Marks of one kind in one chart join into one series
 // (the area marks into one filled area, the line marks into one line), in content order.
 #include <concepts>
+#include <type_traits>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,11 +42,16 @@ class ChartContent {
  public:
   explicit ChartContent(std::shared_ptr<ContentNode> node) : node_(std::move(node)) {}
   ChartContent(std::vector<ChartContent> contents);  // NOLINT: several contents are one
-  // Two or more contents as one, moved in (a braced list would copy each of them).
-  template <class... More>
-    requires(std::convertible_to<More, ChartContent> && ...)
-  ChartContent(ChartContent first, ChartContent second, More&&... more)
-      : ChartContent(gathered(std::move(first), std::move(second), ChartContent(std::forward<More>(more))...)) {}
+  // Several contents as one, like the constructor above, but moved in: a braced list copies
+  // each of its elements, and a long series makes a group for every point.
+  template <class... C>
+    requires(std::same_as<std::remove_cvref_t<C>, ChartContent> && ...)
+  static ChartContent joined(C&&... contents) {
+    std::vector<ChartContent> v;
+    v.reserve(sizeof...(contents));
+    (v.push_back(std::forward<C>(contents)), ...);
+    return ChartContent(std::move(v));
+  }
 
   const ContentNode& node() const { return *node_; }
 
@@ -59,13 +65,6 @@ class ChartContent {
   ChartContent interpolationMethod(InterpolationMethod method) &&;
 
  private:
-  template <class... C>
-  static std::vector<ChartContent> gathered(C&&... contents) {
-    std::vector<ChartContent> v;
-    v.reserve(sizeof...(contents));
-    (v.push_back(std::move(contents)), ...);
-    return v;
-  }
   ChartContent adding(ContentModifier modifier) &&;
   std::shared_ptr<ContentNode> node_;
 };

@@ -21,7 +21,7 @@ charts::StrokeStyle stroke(double width, std::vector<double> dash) {
 charts::ChartContent sample(const WidgetSnapshot::Point& point) {
   const auto x = PlottableValue::value("Time", point.t);
   const auto y = PlottableValue::value("%", static_cast<double>(point.p));
-  return charts::ChartContent(
+  return charts::ChartContent::joined(
       charts::AreaMark(x, y)
           .foregroundStyle(ShapeStyle::linear(LinearGradient{
               {Color::green().withOpacity(0.35), Color::green().withOpacity(0.02)}, UnitPoint::top(), UnitPoint::bottom()}))
