@@ -32,6 +32,7 @@ using LayoutIterPtr = std::unique_ptr<PangoLayoutIter, CairoDeleter>;
 using FontMetricsPtr = std::unique_ptr<PangoFontMetrics, CairoDeleter>;
 using LayoutPtr = std::unique_ptr<PangoLayout, GObjectDeleter>;
 using ContextPtr = std::unique_ptr<PangoContext, GObjectDeleter>;
+using FontPtr = std::unique_ptr<PangoFont, GObjectDeleter>;
 
 // cairo_save on entry, cairo_restore on every way out.
 class SavedState {

@@ -1,3 +1,5 @@
+#include <hb.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -10,40 +12,36 @@ namespace render::detail {
 
 namespace {
 
-std::string utf8(char32_t cp) {
-  std::string s;
-  if (cp < 0x80) s += char(cp);
-  else if (cp < 0x800) { s += char(0xC0 | (cp >> 6)); s += char(0x80 | (cp & 0x3F)); }
-  else if (cp < 0x10000) {
-    s += char(0xE0 | (cp >> 12)); s += char(0x80 | ((cp >> 6) & 0x3F)); s += char(0x80 | (cp & 0x3F));
-  } else {
-    s += char(0xF0 | (cp >> 18)); s += char(0x80 | ((cp >> 12) & 0x3F));
-    s += char(0x80 | ((cp >> 6) & 0x3F)); s += char(0x80 | (cp & 0x3F));
-  }
-  return s;
-}
-
 // Heavier weights draw heavier lines; the icon font has one weight, so its glyphs are
 // emboldened by stroking their outline as well.
 double weightFactor(int weight) { return 1 + std::clamp(weight - 400, -300, 500) / 600.0; }
 
 // A glyph of the icon font on its em square `em` (the font's glyphs sit on a 24-unit grid
-// that fills the em square).
+// that fills the em square). The glyph is looked up in the font itself rather than laid out as
+// text: a text layout measures the font's line against a sample of the language's letters,
+// which the icon font lacks, and so loads a fallback text face for nothing.
 void addGlyphPath(cairo_t* cr, char32_t codepoint, const ui::Rect& em) {
   ContextPtr context(pango_cairo_create_context(cr));
   configureContext(context.get());
-  LayoutPtr layout(pango_layout_new(context.get()));
-  FontDescriptionPtr font(pango_font_description_new());
-  pango_font_description_set_family(font.get(), iconFamily);
-  pango_font_description_set_absolute_size(font.get(), std::max(em.height, 0.01) * PANGO_SCALE);
-  pango_layout_set_font_description(layout.get(), font.get());
-  const std::string text = utf8(codepoint);
-  pango_layout_set_text(layout.get(), text.c_str(), -1);
-  PangoRectangle logical;
-  pango_layout_get_extents(layout.get(), nullptr, &logical);
-  cairo_move_to(cr, em.x + (em.width - double(logical.width) / PANGO_SCALE) / 2,
-                em.y + (em.height - double(logical.height) / PANGO_SCALE) / 2);
-  pango_cairo_layout_path(cr, layout.get());
+  FontDescriptionPtr description(pango_font_description_new());
+  pango_font_description_set_family(description.get(), iconFamily);
+  pango_font_description_set_absolute_size(description.get(), std::max(em.height, 0.01) * PANGO_SCALE);
+  const FontPtr font(pango_context_load_font(context.get(), description.get()));
+  if (!font) return;
+  hb_codepoint_t index = 0;
+  if (!hb_font_get_nominal_glyph(pango_font_get_hb_font(font.get()), codepoint, &index)) return;
+  cairo_scaled_font_t* scaled = pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(font.get()));
+  if (!scaled) return;
+  cairo_font_extents_t line;
+  cairo_scaled_font_extents(scaled, &line);
+  cairo_glyph_t glyph{index, 0, 0};
+  cairo_text_extents_t extents;
+  cairo_scaled_font_glyph_extents(scaled, &glyph, 1, &extents);
+  // Centred by its advance and the font's line, as a one-glyph line of text would be.
+  glyph.x = em.x + (em.width - extents.x_advance) / 2;
+  glyph.y = em.y + (em.height - (line.ascent + line.descent)) / 2 + line.ascent;
+  cairo_set_scaled_font(cr, scaled);
+  cairo_glyph_path(cr, &glyph, 1);
 }
 
 ui::Rect centeredSquare(const ui::Rect& r, double side) {
