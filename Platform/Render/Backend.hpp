@@ -29,4 +29,9 @@ void renderToFile(const DisplayList& list, const Canvas& canvas, Format format,
 Format formatForPath(const std::filesystem::path& path);
 const char* extension(Format format);
 
+namespace detail {
+// The PNG, drawn and encoded `bandRows` pixel rows at a time (renderToBytes picks the band).
+std::string renderPngInBands(const DisplayList& list, const Canvas& canvas, int bandRows);
+}  // namespace detail
+
 }  // namespace render

@@ -98,7 +98,7 @@ class Drawer {
 
   void drawCustom(const layout::LayoutNode& node) {
     if (const auto* chart = ui::customPayload<charts::ChartModel>(node.view)) {
-      if (!hours_) hours_ = std::make_unique<HourFormatter>(options_.locale, options_.timeZone);
+      if (!hours_) hours_ = std::make_unique<HourFormatter>(options_.locale);
       const ChartPlot plot = chartPlot(*chart, node.environment, *hours_);
       list_.append(drawChart(plot, node.frame, measurer_, options_.pixelsPerPoint));
     }

@@ -12,8 +12,7 @@ namespace render {
 
 struct FrameDrawOptions {
   double pixelsPerPoint = 2;     // for thinning chart series to the output's pixel columns
-  std::string locale = userTimeLocale();  // of chart hour labels
-  std::string timeZone;          // of chart hour labels; empty: the user's
+  std::string locale = userTimeLocale();  // of chart hour labels, in the process's time zone
 };
 
 struct DrawnFrames {

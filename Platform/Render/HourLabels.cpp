@@ -1,13 +1,12 @@
 #include "Platform/Render/HourLabels.hpp"
 
-#include <unicode/calendar.h>
-#include <unicode/dtptngen.h>
-#include <unicode/smpdtfmt.h>
-#include <unicode/timezone.h>
-
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <stdexcept>
+#include <ctime>
+#include <string_view>
+
+#include "Platform/Render/HourTable.hpp"
 
 namespace render {
 
@@ -21,9 +20,41 @@ const char* firstSet(std::initializer_list<const char*> names) {
   return nullptr;
 }
 
-std::unique_ptr<icu::TimeZone> zoneFor(const std::string& id) {
-  if (id.empty()) return std::unique_ptr<icu::TimeZone>(icu::TimeZone::detectHostTimeZone());
-  return std::unique_ptr<icu::TimeZone>(icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(id)));
+const LocaleHours* exactly(std::string_view name) {
+  const LocaleHours* end = localeHours + localeHoursCount;
+  const LocaleHours* it = std::lower_bound(localeHours, end, name,
+                                           [](const LocaleHours& row, std::string_view n) { return row.locale < n; });
+  return it != end && it->locale == name ? it : nullptr;
+}
+
+// The locale's row, or its parent's as ICU falls back ("de_CH_x" → "de_CH" → "de"), or root's.
+const LocaleHours& rowFor(std::string name) {
+  for (;;) {
+    if (const LocaleHours* row = exactly(name)) return *row;
+    const auto cut = name.rfind('_');
+    if (cut == std::string::npos) break;
+    name.erase(cut);
+  }
+  return *exactly("root");
+}
+
+// The local time of `t` by the C library, which follows TZ, else the system's zone.
+std::tm localTime(double t) {
+  const auto seconds = static_cast<std::time_t>(std::floor(t));
+  std::tm local{};
+  ::localtime_r(&seconds, &local);
+  return local;
+}
+
+// The n-th digit of a table row's digits (each one UTF-8 sequence).
+std::string_view digit(const char* digits, int n) {
+  std::string_view rest(digits);
+  for (int i = 0;; ++i) {
+    std::size_t length = 1;
+    while (length < rest.size() && (static_cast<unsigned char>(rest[length]) & 0xC0) == 0x80) ++length;
+    if (i == n || length >= rest.size()) return rest.substr(0, length);
+    rest.remove_prefix(length);
+  }
 }
 
 }  // namespace
@@ -38,66 +69,63 @@ std::string userTimeLocale() {
   return name;
 }
 
-struct HourFormatter::Impl {
-  icu::Locale locale;
-  icu::UnicodeString pattern;
-  std::unique_ptr<icu::SimpleDateFormat> format;
-  std::unique_ptr<icu::Calendar> calendar;
-};
-
-HourFormatter::HourFormatter(const std::string& locale, const std::string& timeZone)
-    : impl_(std::make_unique<Impl>()) {
-  UErrorCode status = U_ZERO_ERROR;
-  impl_->locale = icu::Locale::createCanonical(locale.c_str());
-  // "j": the locale's preferred hour cycle, with its AM/PM marker where it has one; an
-  // abbreviated marker is the pattern's plain "a".
-  std::unique_ptr<icu::DateTimePatternGenerator> generator(
-      icu::DateTimePatternGenerator::createInstance(impl_->locale, status));
-  if (U_SUCCESS(status)) impl_->pattern = generator->getBestPattern(icu::UnicodeString("j"), status);
-  if (U_FAILURE(status) || impl_->pattern.isEmpty()) {
-    status = U_ZERO_ERROR;
-    impl_->pattern = icu::UnicodeString("h a");
-  }
-  impl_->format = std::make_unique<icu::SimpleDateFormat>(impl_->pattern, impl_->locale, status);
-  if (U_FAILURE(status)) throw std::runtime_error("cannot format hours for locale " + locale);
-  impl_->format->adoptTimeZone(zoneFor(timeZone).release());
-  status = U_ZERO_ERROR;
-  impl_->calendar.reset(icu::Calendar::createInstance(zoneFor(timeZone).release(), impl_->locale, status));
-  if (U_FAILURE(status)) throw std::runtime_error("cannot use the calendar of locale " + locale);
-}
-
-HourFormatter::~HourFormatter() = default;
+HourFormatter::HourFormatter(const std::string& locale) : row_(&rowFor(locale)) {}
 
 std::string HourFormatter::label(double secondsSince1970) const {
-  icu::UnicodeString out;
-  impl_->format->format(secondsSince1970 * 1000.0, out);
-  std::string s;
-  return out.toUTF8String(s);
+  const LocaleHours& row = *row_;
+  const int hour = localTime(secondsSince1970).tm_hour;
+  std::string out;
+  const std::string_view pattern(row.pattern);
+  for (std::size_t i = 0; i < pattern.size();) {
+    const char c = pattern[i];
+    // Quoted text is copied as it stands; '' is a quote.
+    if (c == '\'') {
+      const auto close = pattern.find('\'', i + 1);
+      if (close == i + 1) out += '\'';
+      else out += pattern.substr(i + 1, (close == std::string_view::npos ? pattern.size() : close) - i - 1);
+      i = close == std::string_view::npos ? pattern.size() : close + 1;
+      continue;
+    }
+    std::size_t width = 1;
+    while (i + width < pattern.size() && pattern[i + width] == c) ++width;
+    int value = -1;
+    switch (c) {
+      case 'H': value = hour; break;                             // 0–23
+      case 'k': value = hour == 0 ? 24 : hour; break;            // 1–24
+      case 'K': value = hour % 12; break;                        // 0–11
+      case 'h': value = hour % 12 == 0 ? 12 : hour % 12; break;  // 1–12
+      case 'a': out += hour < 12 ? row.am : row.pm; break;
+      default: out += pattern.substr(i, width); break;
+    }
+    if (value >= 0) {
+      // Two digits where the field is doubled ("HH": 06), in the locale's own digits.
+      if (width >= 2 && value < 10) out += digit(row.digits, 0);
+      if (value >= 10) out += digit(row.digits, value / 10);
+      out += digit(row.digits, value % 10);
+    }
+    i += width;
+  }
+  return out;
 }
 
-std::string HourFormatter::pattern() const {
-  std::string s;
-  return impl_->pattern.toUTF8String(s);
-}
+std::string HourFormatter::pattern() const { return row_->pattern; }
 
 std::vector<double> HourFormatter::marks(double from, double to, int hours) const {
   std::vector<double> out;
   if (hours <= 0 || !(to >= from) || !std::isfinite(from) || !std::isfinite(to)) return out;
-  UErrorCode status = U_ZERO_ERROR;
-  icu::Calendar& cal = *impl_->calendar;
-  // Start at the local midnight of `from`'s day and step through the day's hours, so that
-  // the marks fall on the clock's multiples of `hours` (a day with a clock change included).
-  cal.setTime(from * 1000.0, status);
-  cal.set(UCAL_HOUR_OF_DAY, 0);
-  cal.set(UCAL_MINUTE, 0);
-  cal.set(UCAL_SECOND, 0);
-  cal.set(UCAL_MILLISECOND, 0);
-  for (int guard = 0; guard < 100000 && U_SUCCESS(status); ++guard) {
-    const double t = cal.getTime(status) / 1000.0;
-    if (U_FAILURE(status) || t > to) break;
-    const int hour = cal.get(UCAL_HOUR_OF_DAY, status);
-    if (t >= from && hour % hours == 0) out.push_back(t);
-    cal.add(UCAL_HOUR_OF_DAY, 1, status);
+  // Times the C library cannot hold have no local clock to fall on.
+  constexpr double limit = 1e15;
+  if (std::abs(from) > limit || std::abs(to) > limit) return out;
+  // Start at the local midnight of `from`'s day and step through the hours, so that the marks
+  // fall on the clock's multiples of `hours` (a day with a clock change included).
+  std::tm midnight = localTime(from);
+  midnight.tm_hour = midnight.tm_min = midnight.tm_sec = 0;
+  midnight.tm_isdst = -1;
+  const std::time_t start = std::mktime(&midnight);
+  // At most a hundred thousand hours (eleven years) are looked at.
+  double t = double(start);
+  for (int guard = 0; guard < 100000 && t <= to; ++guard, t += 3600) {
+    if (t >= from && localTime(t).tm_hour % hours == 0) out.push_back(t);
   }
   return out;
 }

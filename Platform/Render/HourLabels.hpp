@@ -2,7 +2,6 @@
 // The hour of a time as the user's locale writes it ("6 AM", "18 Uhr", "18 h"), with the
 // locale's own digits and an abbreviated AM/PM marker where the locale uses one; and where
 // marks every N hours fall on the local clock.
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,14 +11,14 @@ namespace render {
 // the C and POSIX locales, and none at all, are written as "en_US_POSIX".
 std::string userTimeLocale();
 
+struct LocaleHours;
+
+// Hours in the local time of the process: the zone that TZ names, else the system's.
 class HourFormatter {
  public:
-  // `locale` as ICU names it ("en_US", "de_DE"); `timeZone` an Olson name ("Europe/Berlin"),
-  // empty for the user's own (TZ, else the system's).
-  explicit HourFormatter(const std::string& locale = userTimeLocale(), const std::string& timeZone = "");
-  ~HourFormatter();
-  HourFormatter(const HourFormatter&) = delete;
-  HourFormatter& operator=(const HourFormatter&) = delete;
+  // `locale` as ICU names it ("en_US", "de_DE"); one the table lacks is read as its parent
+  // ("de_XX" as "de"), and one without a parent as the root locale.
+  explicit HourFormatter(const std::string& locale = userTimeLocale());
 
   // The label of the hour of `secondsSince1970`.
   std::string label(double secondsSince1970) const;
@@ -29,8 +28,7 @@ class HourFormatter {
   std::vector<double> marks(double from, double to, int hours) const;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  const LocaleHours* row_;
 };
 
 }  // namespace render

@@ -27,7 +27,6 @@ DisplayList widgetDisplayList(const ui::View& view, const WidgetRendering& rende
   FrameDrawOptions options;
   options.pixelsPerPoint = rendering.scale;
   options.locale = rendering.locale;
-  options.timeZone = rendering.timeZone;
   DrawnFrames drawn = drawFrames(tree, measurer, options);
   tile.background = drawn.containerBackground;
   return drawTile(tile, drawn.list);

@@ -20,8 +20,7 @@ struct WidgetRendering {
   double scale = 2;          // PNG pixels per point
   TileStyle tile;
   ui::Environment environment;  // the root's environment; family and scheme are set from above
-  std::string locale = userTimeLocale();
-  std::string timeZone;
+  std::string locale = userTimeLocale();  // of chart hour labels, in the process's time zone
 };
 
 // The tile's display list, the view laid out (with `measurer`) in the tile's content rectangle.

@@ -128,6 +128,43 @@ TEST(Backend, PngHasThePixelsOfItsDeviceScale) {
   }
 }
 
+// A PNG is drawn a band of rows at a time; the bands must meet without a seam. Everything here
+// crosses band edges: a translucent gradient, a curve, text, a symbol, a faded clipped group,
+// and pixels left transparent.
+TEST(Backend, APngDrawnInBandsHasThePixelsOfOneWholePicture) {
+  DisplayList l;
+  l.fill(Shape::rounded({2, 3, 30, 25}, 8), Paint::linear({{0, RGBA{1, 0, 0, 0.8}}, {1, RGBA{0, 0, 1, 0.3}}}, {0, 3}, {0, 28}));
+  Path curve;
+  curve.moveTo({1, 30}).curveTo({10, 0}, {25, 40}, {39, 5});
+  l.stroke(Shape::fromPath(curve), blue, StrokeStyle::ofWidth(1.5));
+  TextCommand text;
+  text.text = "Hg 72%";
+  text.size = 13;
+  text.paint = red;
+  text.origin = {3, 9.3};
+  l.add(text);
+  SymbolCommand bolt;
+  bolt.name = "bolt.fill";
+  bolt.fontSize = 11;
+  bolt.paint = blue;
+  bolt.rect = {24, 17.6, 12, 12};
+  l.add(bolt);
+  l.pushClip(Shape::ellipse({5, 20, 20, 15})).pushOpacity(0.5).fill(Shape::rectangle({0, 0, 40, 40}), red).popOpacity().popClip();
+
+  const Canvas canvas{{40, 37}, 3};
+  const Pixels whole(detail::renderPngInBands(l, canvas, 1000), 3);
+  ASSERT_TRUE(whole.valid());
+  for (int band : {1, 7, 64}) {
+    const Pixels banded(detail::renderPngInBands(l, canvas, band), 3);
+    ASSERT_EQ(banded.height(), whole.height());
+    int differing = 0;
+    for (int y = 0; y < whole.height(); ++y)
+      for (int x = 0; x < whole.width(); ++x)
+        if (!near(banded.pixel(x, y), whole.pixel(x, y), 0)) ++differing;
+    EXPECT_EQ(differing, 0) << "bands of " << band << " rows";
+  }
+}
+
 TEST(Backend, VectorFormatsAreWellFormedAndReproducible) {
   DisplayList l = onWhite({40, 30});
   TextCommand hello;

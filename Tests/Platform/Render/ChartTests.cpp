@@ -2,87 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 
 #include "PixelProbe.hpp"
 #include "Platform/Render/ChartDrawing.hpp"
 #include "Platform/Render/HourLabels.hpp"
 #include "Platform/Render/PangoMeasurer.hpp"
+#include "Tests/Support/ScopedTimeZone.hpp"
 
 namespace render {
 namespace {
 
 using testing::Pixel;
-
-struct HourCase {
-  const char* locale;
-  double time;  // seconds since 1970, read in UTC
-  const char* expected;
-};
-
-class HourLabel : public ::testing::TestWithParam<HourCase> {};
-
-TEST_P(HourLabel, IsTheLocalesOwnHour) {
-  const auto& c = GetParam();
-  EXPECT_EQ(HourFormatter(c.locale, "UTC").label(c.time), c.expected) << c.locale;
-}
-
-// 1765260000 is 2025-12-09 06:00 UTC; 1765281600 is 12:00; 1765303200 is 18:00.
-INSTANTIATE_TEST_SUITE_P(Locales, HourLabel,
-                         ::testing::Values(HourCase{"en_US", 1765260000, "6\u202FAM"},
-                                           HourCase{"en_US", 1765303200, "6\u202FPM"},
-                                           HourCase{"en_US", 1765281600, "12\u202FPM"},
-                                           HourCase{"de_DE", 1765303200, "18 Uhr"},
-                                           HourCase{"fr_FR", 1765303200, "18 h"},
-                                           HourCase{"ja_JP", 1765303200, "18時"},
-                                           HourCase{"en_GB", 1765260000, "06"}),
-                         [](const auto& info) { return std::string(info.param.locale) + "_" + std::to_string(info.index); });
-
-// Sets the locale variables for one test and puts the old values back.
-class LocaleVariables : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* n : names) {
-      const char* v = std::getenv(n);
-      saved_.emplace_back(v ? std::optional<std::string>(v) : std::nullopt);
-    }
-  }
-  void TearDown() override {
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-      if (saved_[i]) ::setenv(names[i], saved_[i]->c_str(), 1);
-      else ::unsetenv(names[i]);
-    }
-  }
-  static constexpr const char* names[] = {"LC_ALL", "LC_TIME", "LANG"};
-  std::vector<std::optional<std::string>> saved_;
-};
-
-TEST_F(LocaleVariables, UserLocaleFollowsTheEnvironment) {
-  ::setenv("LC_ALL", "", 1);
-  ::setenv("LC_TIME", "de_DE.UTF-8", 1);
-  ::setenv("LANG", "en_US.UTF-8", 1);
-  EXPECT_EQ(userTimeLocale(), "de_DE");
-  ::setenv("LC_ALL", "fr_FR.UTF-8@euro", 1);
-  EXPECT_EQ(userTimeLocale(), "fr_FR");
-  ::setenv("LC_ALL", "C", 1);
-  EXPECT_EQ(userTimeLocale(), "en_US_POSIX");
-  ::unsetenv("LC_ALL");
-  ::unsetenv("LC_TIME");
-  ::unsetenv("LANG");
-  EXPECT_EQ(userTimeLocale(), "en_US_POSIX");
-}
-
-TEST(HourLabels, MarksFallOnTheClocksMultiplesOfTheStride) {
-  const HourFormatter utc("en_US", "UTC");
-  // From 2025-12-09 01:30 to 19:00 UTC: 06:00, 12:00, 18:00.
-  const double from = 1765243800, to = 1765306800;
-  EXPECT_EQ(utc.marks(from, to, 6), (std::vector<double>{1765260000, 1765281600, 1765303200}));
-  // In Berlin (UTC+1 in December) the local 06:00 is 05:00 UTC.
-  const HourFormatter berlin("de_DE", "Europe/Berlin");
-  EXPECT_EQ(berlin.marks(from, to, 6), (std::vector<double>{1765256400, 1765278000, 1765299600}));
-  EXPECT_TRUE(utc.marks(to, from, 6).empty());
-}
 
 // A day of levels drawn as a widget draws it, on white, with a rule at 80.
 ChartPlot dayOfLevels() {
@@ -98,7 +28,8 @@ ChartPlot dayOfLevels() {
   StrokeStyle dashed = StrokeStyle::ofWidth(1);
   dashed.dash = {3, 3};
   plot.rules = {{80, Paint::solid(RGBA{0, 0, 0, 0.5}), dashed}};
-  const HourFormatter hours("en_US", "UTC");
+  const ::testing::ScopedTimeZone utc("UTC");
+  const HourFormatter hours("en_US");
   for (double t : hours.marks(t0, t0 + 9 * 3600, 6)) plot.xLabels.push_back({t, hours.label(t)});
   plot.labelPaint = Paint::solid(RGBA{0, 0, 0, 0.5});
   return plot;

@@ -6,6 +6,7 @@
 #include "Platform/Render/Palette.hpp"
 #include "Platform/UI/UI.hpp"
 #include "Platform/WidgetKit/ContainerBackground.hpp"
+#include "Tests/Support/ScopedTimeZone.hpp"
 
 namespace render {
 namespace {
@@ -144,7 +145,7 @@ TEST(DrawTree, AChartViewDrawsItsSeriesRuleAndLabels) {
   layout::TestMeasurer measurer;
   FrameDrawOptions options;
   options.locale = "en_US";
-  options.timeZone = "UTC";
+  const ::testing::ScopedTimeZone utc("UTC");
   const auto list = drawFrames(layout::layoutTree(chart, {300, 200}, measurer), measurer, options).list;
 
   std::vector<std::string> kinds;

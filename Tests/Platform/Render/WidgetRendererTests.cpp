@@ -60,7 +60,6 @@ WidgetRendering rendering(WidgetFamily family, ColorScheme scheme, Format format
   r.scheme = scheme;
   r.format = format;
   r.locale = "en_US";
-  r.timeZone = "UTC";
   return r;
 }
 
