@@ -1,10 +1,14 @@
 #include "Platform/Render/HourLabels.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <limits>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "Platform/Render/HourTable.hpp"
 
@@ -27,8 +31,32 @@ const LocaleHours* exactly(std::string_view name) {
   return it != end && it->locale == name ? it : nullptr;
 }
 
+// A locale name as the table spells it: "_" between parts ("en-US" is "en_US"), the language in
+// lower case, a script in title case, a region in upper case, and the old codes of a few
+// languages replaced by their present ones, as ICU reads them ("iw_IL" is "he_IL").
+std::string canonical(std::string name) {
+  std::replace(name.begin(), name.end(), '-', '_');
+  std::size_t start = 0;
+  for (int part = 0; start <= name.size(); ++part) {
+    const std::size_t end = std::min(name.find('_', start), name.size());
+    for (std::size_t i = start; i < end; ++i) {
+      const bool upper = part > 0 && (end - start != 4 || i == start);
+      const auto c = static_cast<unsigned char>(name[i]);
+      name[i] = char(upper ? std::toupper(c) : std::tolower(c));
+    }
+    start = end + 1;
+  }
+  static constexpr std::pair<std::string_view, std::string_view> renamed[] = {
+      {"in", "id"}, {"iw", "he"}, {"ji", "yi"}, {"jw", "jv"}, {"mo", "ro"}, {"tl", "fil"}};
+  const std::string_view language = std::string_view(name).substr(0, name.find('_'));
+  for (const auto& [old, now] : renamed)
+    if (language == old) return std::string(now) + name.substr(language.size());
+  return name;
+}
+
 // The locale's row, or its parent's as ICU falls back ("de_CH_x" → "de_CH" → "de"), or root's.
-const LocaleHours& rowFor(std::string name) {
+const LocaleHours& rowFor(const std::string& locale) {
+  std::string name = canonical(locale);
   for (;;) {
     if (const LocaleHours* row = exactly(name)) return *row;
     const auto cut = name.rfind('_');
@@ -38,11 +66,20 @@ const LocaleHours& rowFor(std::string name) {
   return *exactly("root");
 }
 
-// The local time of `t` by the C library, which follows TZ, else the system's zone.
-std::tm localTime(double t) {
-  const auto seconds = static_cast<std::time_t>(std::floor(t));
+// The local time of `t` by the C library, which follows TZ, else the system's zone; nothing for
+// a time that is not a number or that the C library's clock cannot hold.
+std::optional<std::tm> localTime(double t) {
+  if (!std::isfinite(t)) return std::nullopt;
+  const double seconds = std::floor(t);
+  // Within ±2^53 (and within time_t): converted exactly, and far beyond any clock in use.
+  constexpr double exact = 9007199254740992.0;
+  if (std::abs(seconds) > exact || seconds < double(std::numeric_limits<std::time_t>::min()) ||
+      seconds > double(std::numeric_limits<std::time_t>::max())) {
+    return std::nullopt;
+  }
+  const auto whole = static_cast<std::time_t>(seconds);
   std::tm local{};
-  ::localtime_r(&seconds, &local);
+  if (!::localtime_r(&whole, &local)) return std::nullopt;
   return local;
 }
 
@@ -72,18 +109,33 @@ std::string userTimeLocale() {
 HourFormatter::HourFormatter(const std::string& locale) : row_(&rowFor(locale)) {}
 
 std::string HourFormatter::label(double secondsSince1970) const {
+  const std::optional<std::tm> local = localTime(secondsSince1970);
+  if (!local) return {};
   const LocaleHours& row = *row_;
-  const int hour = localTime(secondsSince1970).tm_hour;
+  const int hour = local->tm_hour;
   std::string out;
   const std::string_view pattern(row.pattern);
   for (std::size_t i = 0; i < pattern.size();) {
     const char c = pattern[i];
-    // Quoted text is copied as it stands; '' is a quote.
+    // Quoted text is copied as it stands, up to the closing quote; '' is a quote, inside
+    // quoted text or out of it.
     if (c == '\'') {
-      const auto close = pattern.find('\'', i + 1);
-      if (close == i + 1) out += '\'';
-      else out += pattern.substr(i + 1, (close == std::string_view::npos ? pattern.size() : close) - i - 1);
-      i = close == std::string_view::npos ? pattern.size() : close + 1;
+      if (i + 1 < pattern.size() && pattern[i + 1] == '\'') {
+        out += '\'';
+        i += 2;
+        continue;
+      }
+      for (++i; i < pattern.size(); ++i) {
+        if (pattern[i] != '\'') {
+          out += pattern[i];
+        } else if (i + 1 < pattern.size() && pattern[i + 1] == '\'') {
+          out += '\'';
+          ++i;
+        } else {
+          ++i;
+          break;
+        }
+      }
       continue;
     }
     std::size_t width = 1;
@@ -112,20 +164,28 @@ std::string HourFormatter::pattern() const { return row_->pattern; }
 
 std::vector<double> HourFormatter::marks(double from, double to, int hours) const {
   std::vector<double> out;
-  if (hours <= 0 || !(to >= from) || !std::isfinite(from) || !std::isfinite(to)) return out;
-  // Times the C library cannot hold have no local clock to fall on.
-  constexpr double limit = 1e15;
-  if (std::abs(from) > limit || std::abs(to) > limit) return out;
-  // Start at the local midnight of `from`'s day and step through the hours, so that the marks
-  // fall on the clock's multiples of `hours` (a day with a clock change included).
-  std::tm midnight = localTime(from);
-  midnight.tm_hour = midnight.tm_min = midnight.tm_sec = 0;
-  midnight.tm_isdst = -1;
-  const std::time_t start = std::mktime(&midnight);
+  if (hours <= 0 || !(to >= from)) return out;
+  std::optional<std::tm> midnight = localTime(from);
+  if (!midnight || !localTime(to)) return out;
+  // Start at the local midnight of `from`'s day and step through the clock's hours, so that
+  // the marks fall on its multiples of `hours`, a day with a clock change included.
+  midnight->tm_hour = midnight->tm_min = midnight->tm_sec = 0;
+  midnight->tm_isdst = -1;
+  const std::time_t start = std::mktime(&*midnight);
+  if (start == std::time_t(-1)) return out;
   // At most a hundred thousand hours (eleven years) are looked at.
   double t = double(start);
-  for (int guard = 0; guard < 100000 && t <= to; ++guard, t += 3600) {
-    if (t >= from && localTime(t).tm_hour % hours == 0) out.push_back(t);
+  for (int guard = 0; guard < 100000 && t <= to; ++guard) {
+    const std::optional<std::tm> local = localTime(t);
+    if (!local) break;
+    // A clock that moved by half an hour leaves the step off the hour: back onto it.
+    const int past = local->tm_min * 60 + local->tm_sec;
+    if (past != 0) {
+      t += 3600 - past;
+      continue;
+    }
+    if (t >= from && local->tm_hour % hours == 0) out.push_back(t);
+    t += 3600;
   }
   return out;
 }

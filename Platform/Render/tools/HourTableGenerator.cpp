@@ -124,7 +124,8 @@ int main(int argc, char** argv) {
                  literal(r.am).c_str(), literal(r.pm).c_str(), literal(r.digits).c_str());
   }
   std::fprintf(out, "};\nconst std::size_t localeHoursCount = %zu;\n\n}  // namespace render\n", rows.size());
-  if (std::fclose(out) != 0 || std::rename(partial.c_str(), output.c_str()) != 0) {
+  const bool written = !std::ferror(out);
+  if (std::fclose(out) != 0 || !written || std::rename(partial.c_str(), output.c_str()) != 0) {
     std::perror(output.c_str());
     std::remove(partial.c_str());
     return 1;

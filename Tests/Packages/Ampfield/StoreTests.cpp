@@ -94,6 +94,35 @@ TEST(Load, NeverBlocksOrReadsWithoutBound) {
   EXPECT_EQ(result.error, "larger than 16 MiB");
 }
 
+// A read stops as soon as it has the size the file reported and a read comes back short; files
+// of every size come back whole, up to the cap and no further, and a file that the kernel
+// generates (size 0, text behind it) is read to its end.
+TEST(Load, ReadsEveryByteUpToTheCap) {
+  const TempHome home;
+  fs::create_directories(home.folder());
+  const fs::path file = home.folder() / "sized.bin";
+  constexpr std::size_t cap = 10000;
+  struct Case {
+    std::size_t size;
+    bool fits;
+  } cases[] = {{0, true}, {1, true}, {4095, true}, {4096, true}, {4097, true}, {cap, true}, {cap + 1, false}};
+  for (const auto& c : cases) {
+    std::string bytes(c.size, '\0');
+    for (std::size_t i = 0; i < c.size; ++i) bytes[i] = char('a' + i % 26);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    const auto result = pellora::readRegularFile(file, cap);
+    if (c.fits) {
+      ASSERT_TRUE(result.bytes) << c.size << ": " << result.error;
+      EXPECT_EQ(*result.bytes, bytes) << c.size;
+    } else {
+      EXPECT_EQ(result.failure, pellora::ReadFailure::tooLarge) << c.size;
+    }
+  }
+  const auto status = pellora::readRegularFile("/proc/self/status");
+  ASSERT_TRUE(status.bytes) << status.error;
+  EXPECT_NE(status.bytes->find("nonvoluntary_ctxt_switches:"), std::string::npos) << "the last line is read too";
+}
+
 TEST(Load, UnreadableFileIsNoSnapshot) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads files whatever their mode";
   const TempHome home;

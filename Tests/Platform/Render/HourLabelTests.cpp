@@ -3,7 +3,9 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,7 +49,14 @@ INSTANTIATE_TEST_SUITE_P(Locales, HourLabel,
                                            // Not in the table: its language, then the root.
                                            HourCase{"de_XX", 1765303200, "18 Uhr"},
                                            HourCase{"xx_YY", 1765303200, "6 PM"},
-                                           HourCase{"en_US_POSIX", 1765260000, "6\u202FAM"}),
+                                           HourCase{"en_US_POSIX", 1765260000, "6\u202FAM"},
+                                           // Spelt otherwise, or by an old language code.
+                                           HourCase{"de-de", 1765303200, "18 Uhr"},
+                                           HourCase{"ZH_hant_tw", 1765303200, "下午6時"},
+                                           HourCase{"iw_IL", 1765303200, "18"},
+                                           // No time to write: no label.
+                                           HourCase{"en_US", std::nan(""), ""},
+                                           HourCase{"en_US", 1e300, ""}),
                          [](const auto& info) { return std::to_string(info.index); });
 
 // Sets the locale variables for one test and puts the old values back.
@@ -99,10 +108,17 @@ TEST(HourLabels, MarksFallOnTheClocksMultiplesOfTheStride) {
       {"Europe/Berlin", 1743289200, 1743289200 + 21 * 3600.0, {1743289200, 1743307200, 1743328800, 1743350400}},
       // A zone half an hour off the hour: Kolkata's 06:00 is 00:30 UTC.
       {"Asia/Kolkata", 1765238400, 1765238400 + 12 * 3600.0, {1765240200, 1765261800}},
+      // Lord Howe moves its clock by half an hour: on 2025-10-05 from 02:00 to 02:30, and the
+      // marks after it stay on the clock's whole hours.
+      {"Australia/Lord_Howe", 1759584600, 1759665600, {1759584600, 1759604400, 1759626000, 1759647600}},
+      // Times beyond any clock have no marks.
+      {"UTC", -1e300, 1e300, {}},
       // An empty or reversed range has none.
       {"UTC", 1765306800, 1765243800, {}},
   };
   for (const auto& c : cases) {
+    ASSERT_TRUE(std::string(c.zone) == "UTC" || std::filesystem::exists(std::string("/usr/share/zoneinfo/") + c.zone))
+        << "the time zone data (tzdata) lacks " << c.zone;
     const ::testing::ScopedTimeZone zone(c.zone);
     EXPECT_EQ(HourFormatter("en_US").marks(c.from, c.to, 6), c.marks) << c.zone << " from " << c.from;
   }

@@ -15,8 +15,11 @@ class Replaceable {
   // An empty function puts the default back.
   void set(Function f) {
     auto installed = f ? std::make_shared<const Function>(std::move(f)) : nullptr;
-    std::lock_guard lock(mutex_);
-    installed_ = std::move(installed);
+    {
+      std::lock_guard lock(mutex_);
+      installed_.swap(installed);
+    }
+    // The function put aside goes here, outside the lock, in case its end calls get().
   }
   // The function in place, or nullptr for the default.
   std::shared_ptr<const Function> get() const {

@@ -56,7 +56,7 @@ FileContents readRegularFile(const std::filesystem::path& path, std::size_t maxB
   for (;;) {
     if (used == bytes.size()) {
       if (bytes.size() > maxBytes) return failed(ReadFailure::tooLarge, "larger than " + megabytes(maxBytes));
-      bytes.resize(std::min(maxBytes + 1, bytes.size() * 2));
+      bytes.resize(std::min(maxBytes + 1, std::max<std::size_t>(bytes.size() * 2, 4096)));
     }
     const std::size_t asked = bytes.size() - used;
     const ssize_t n = ::read(file.fd, bytes.data() + used, asked);
