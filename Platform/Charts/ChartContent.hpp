@@ -3,11 +3,11 @@
 // content modifiers in the order applied. Marks of one kind in one chart join into one series
 // (the area marks into one filled area, the line marks into one line), in content order.
 #include <concepts>
-#include <type_traits>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>

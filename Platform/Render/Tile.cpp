@@ -42,8 +42,7 @@ DisplayList drawTile(const Tile& tile, const DisplayList& content) {
   // what lies outside the rounded outline: the same pixels as clipping the content to the
   // outline, but a clip along a curve makes Cairo cut every path drawn inside it against the
   // curve, and a long chart line then costs several times its drawing.
-  Path corners;
-  corners.moveTo({t.minX(), t.minY()}).lineTo({t.maxX(), t.minY()}).lineTo({t.maxX(), t.maxY()}).lineTo({t.minX(), t.maxY()}).close();
+  Path corners = Shape::rectangle(t).outline();
   corners.append(shape.outline());
   Shape outside = Shape::fromPath(std::move(corners));
   outside.evenOdd = true;
